@@ -1,1 +1,747 @@
-// (being written)
+// Reading a KCG text into a TlConfig.
+//
+// The text is loaded whole, then every keyword the format knows is looked up
+// in a fixed order and converted into record members. Keywords and sections
+// the reader does not know are ignored. Only a handful of entries are
+// required; everything else keeps its default when absent or not convertible.
+//
+// Every heap block is attached to the record as soon as it is allocated, so
+// that TlFreeConfig can release a record left half-filled by a failure.
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "tl_api.h"
+#include "tl_curve.h"
+#include "tl_defs.h"
+#include "tl_parse.h"
+
+namespace {
+
+// ---- Looking keywords up --------------------------------------------------
+
+// Looks keywords up in one text, through the text index or by rescanning,
+// and holds the value of the most recent lookup until the next one.
+class Lookup {
+public:
+    Lookup(const char *text, bool useIndex)
+        : text_(text), index_(useIndex ? TlIndexCreate(text) : nullptr), value_{0, nullptr} {
+        if (useIndex && index_ == nullptr) noMemory_ = true;
+    }
+    ~Lookup() {
+        TlFreeValue(&value_);
+        TlIndexFree(index_);
+    }
+    Lookup(const Lookup &) = delete;
+    Lookup &operator=(const Lookup &) = delete;
+
+    // True when keyword is in section (null: before the first header) with at
+    // least one item. After running out of memory every lookup fails.
+    bool find(const char *keyword, const char *section) {
+        TlFreeValue(&value_);
+        if (noMemory_) return false;
+        if (index_ == nullptr) return TlFindEntry(keyword, section, text_, &value_) == 1;
+        int found = TlIndexFindEntry(index_, keyword, section, &value_);
+        if (found == -2) noMemory_ = true;
+        return found == 1;
+    }
+
+    bool hasSection(const char *section) const {
+        const char *cursor = nullptr;
+        return TlFindSection(section, &cursor, text_) == 1;
+    }
+
+    bool outOfMemory() const { return noMemory_; }
+    void failMemory() { noMemory_ = true; }
+
+    int groups() const { return value_.groupCount; }
+    int items(int group) const { return value_.groups[group].count; }
+    const char *item(int group, int position) const { return value_.groups[group].items[position]; }
+    // The first group is the whole value of a single item or a flat list.
+    int firstCount() const { return items(0); }
+    const char *first(int position = 0) const { return item(0, position); }
+
+private:
+    const char *text_;
+    TlTextIndex *index_;
+    TlValue value_;
+    bool noMemory_ = false;
+};
+
+// Builds "PART1PART2..." into a fixed buffer; keywords are short.
+class Keyword {
+public:
+    Keyword(const char *a, const char *b = "", const char *c = "", const char *d = "") {
+        std::snprintf(text_, sizeof text_, "%s%s%s%s", a, b, c, d);
+    }
+    operator const char *() const { return text_; }
+
+private:
+    char text_[64];
+};
+
+// ---- Conversions ----------------------------------------------------------
+// A conversion that fails leaves the member as it was.
+
+void copyBounded(char *target, size_t capacity, const char *source) {
+    size_t length = std::strlen(source);
+    if (length >= capacity) length = capacity - 1;
+    std::memcpy(target, source, length);
+    target[length] = '\0';
+}
+
+char *copyString(const char *source) {
+    size_t size = std::strlen(source) + 1;
+    char *copy = static_cast<char *>(std::malloc(size));
+    if (copy != nullptr) std::memcpy(copy, source, size);
+    return copy;
+}
+
+void scanInt(const char *item, int32_t *member) {
+    int number;
+    if (std::sscanf(item, "%d", &number) == 1) *member = number;
+}
+
+// Not-a-number is refused: no member of the record can use it, and it would
+// slip through every clamp.
+void scanFloat(const char *item, float *member) {
+    float number;
+    if (std::sscanf(item, "%f", &number) == 1 && !std::isnan(number)) *member = number;
+}
+
+void scanVersion(const char *item, int32_t *major, int32_t *minor) {
+    int high, low;
+    int converted = std::sscanf(item, "%d.%d", &high, &low);
+    if (converted >= 1) *major = high;
+    if (converted == 2) *minor = low;
+}
+
+// Items are upper-cased by the scanner, so a mask written 0x1f arrives as 0X1F.
+void scanMask(const char *item, int32_t *member) {
+    unsigned int bits;
+    if (std::sscanf(item, "0X%X", &bits) == 1) *member = static_cast<int32_t>(bits);
+}
+
+void scanFloats(const Lookup &look, float *members, int most) {
+    int count = look.firstCount() < most ? look.firstCount() : most;
+    for (int k = 0; k < count; ++k) scanFloat(look.first(k), &members[k]);
+}
+
+// Sets *member to the index of the first item in table; unchanged when absent.
+void scanWord(const Lookup &look, const char *const *table, int count, int32_t *member) {
+    int index = TlWordIndex(table, count, look.first());
+    if (index >= 0) *member = index;
+}
+
+// ---- [VERSION] and [IDENTIFICATION] ---------------------------------------
+
+struct Outcome {
+    int result;
+    TlEntry missing;
+    bool keepRecord; // a failure that leaves the record as it is
+};
+
+const Outcome kReadOn = {TL_READ_OK, TL_ENTRY_NONE, true};
+
+Outcome missingEntry(const Lookup &look, TlEntry entry) {
+    if (look.outOfMemory()) return {TL_READ_NO_MEMORY, TL_ENTRY_NONE, false};
+    return {TL_READ_MISSING_ENTRY, entry, false};
+}
+
+Outcome readVersion(TlConfig &cfg, Lookup &look) {
+    if (look.find("VERSION", TL_SECTION_VERSION)) {
+        scanVersion(look.first(), &cfg.versionMajor, &cfg.versionMinor);
+        if (cfg.versionMajor < 5) return {TL_READ_OLDER_FORMAT, TL_ENTRY_NONE, false};
+        if (cfg.versionMajor > 5 || cfg.versionMinor > 0) return {TL_READ_NEWER_FORMAT, TL_ENTRY_NONE, false};
+        return kReadOn;
+    }
+    // Files of the previous format carry their version above the first header.
+    if (look.find("VERSION", nullptr)) {
+        int32_t major = -1, minor = -1;
+        scanVersion(look.first(), &major, &minor);
+        if (major == 4 && minor == 0) {
+            cfg.versionMajor = major;
+            cfg.versionMinor = minor;
+            return {TL_READ_OLDER_FORMAT, TL_ENTRY_NONE, true};
+        }
+    }
+    return missingEntry(look, TL_ENTRY_VERSION);
+}
+
+Outcome readRequired(TlConfig &cfg, Lookup &look) {
+    if (!look.find("APPLICATION_NUMBER", TL_SECTION_VERSION))
+        return missingEntry(look, TL_ENTRY_APPLICATION_NUMBER);
+    scanVersion(look.first(), &cfg.applicationNumberMajor, &cfg.applicationNumberMinor);
+
+    if (!look.find("FILE_REVISION_NUMBER", TL_SECTION_VERSION))
+        return missingEntry(look, TL_ENTRY_FILE_REVISION_NUMBER);
+    scanVersion(look.first(), &cfg.fileRevisionMajor, &cfg.fileRevisionMinor);
+
+    if (!look.find("APPLICATION_NAME", TL_SECTION_IDENTIFICATION) || look.first()[0] == '\0')
+        return missingEntry(look, TL_ENTRY_APPLICATION_NAME);
+    copyBounded(cfg.applicationName, sizeof cfg.applicationName, look.first());
+
+    if (!look.find("OWNER", TL_SECTION_IDENTIFICATION)) return missingEntry(look, TL_ENTRY_OWNER);
+    cfg.owner = TlWordIndex(TlOwnerWords, 3, look.first());
+    if (cfg.owner < 0) return missingEntry(look, TL_ENTRY_OWNER);
+
+    if (!look.find("PLATFORM", TL_SECTION_IDENTIFICATION)) return missingEntry(look, TL_ENTRY_PLATFORM);
+    cfg.platform = TlWordIndex(TlPlatformWords, 4, look.first());
+    if (cfg.platform < 0) return missingEntry(look, TL_ENTRY_PLATFORM);
+    return kReadOn;
+}
+
+void readIdentification(TlConfig &cfg, Lookup &look) {
+    const char *section = TL_SECTION_IDENTIFICATION;
+    if (look.find("LEVEL", section)) scanWord(look, TlLevelWords, 3, &cfg.level);
+    if (look.find("ORIENTATION", section)) scanWord(look, TlOrientationWords, 2, &cfg.orientation);
+    if (look.find("DRIVER_TYPE", section)) copyBounded(cfg.driverType, sizeof cfg.driverType, look.first());
+}
+
+// ---- [CONFIGURATION] --------------------------------------------------------
+
+void appendItems(Lookup &look, int group, char ***list, int32_t *count) {
+    for (int k = 0; k < look.items(group); ++k) {
+        if (TlAppendString(list, count, look.item(group, k)) != 0) {
+            look.failMemory();
+            return;
+        }
+    }
+}
+
+void readCustom(TlConfig &cfg, Lookup &look) {
+    if (!look.find("CUSTOM", TL_SECTION_CONFIGURATION)) return;
+    auto *groups = static_cast<TlStringList *>(std::calloc(look.groups(), sizeof(TlStringList)));
+    if (groups == nullptr) {
+        look.failMemory();
+        return;
+    }
+    cfg.custom = groups;
+    cfg.customCount = look.groups();
+    for (int g = 0; g < look.groups() && !look.outOfMemory(); ++g)
+        appendItems(look, g, &groups[g].items, &groups[g].count);
+}
+
+void readConfiguration(TlConfig &cfg, Lookup &look) {
+    const char *section = TL_SECTION_CONFIGURATION;
+    if (look.find("HIDE_FILE", section)) cfg.hideFile = std::strcmp(look.first(), "TRUE") == 0 ? 1 : 0;
+
+    struct {
+        const char *keyword;
+        char **TlConfig::*list;
+        int32_t TlConfig::*count;
+    } const lists[] = {
+        {"EXECUTABLES", &TlConfig::executables, &TlConfig::executableCount},
+        {"COPY_FILES", &TlConfig::copyFiles, &TlConfig::copyFileCount},
+        {"INSTRUCTIONS", &TlConfig::instructions, &TlConfig::instructionCount},
+    };
+    for (const auto &list : lists)
+        if (look.find(list.keyword, section)) appendItems(look, 0, &(cfg.*list.list), &(cfg.*list.count));
+
+    if (look.find("COMMAND_LINE", section)) {
+        cfg.commandLine = copyString(look.first());
+        if (cfg.commandLine == nullptr) look.failMemory();
+    }
+    readCustom(cfg, look);
+    if (look.find("SHOW_INSTRUCTIONS", section)) scanWord(look, TlShowWords, 3, &cfg.showInstructions);
+}
+
+// ---- [TUNING] -------------------------------------------------------------
+
+void readLabelsAndLimits(TlConfig &cfg, Lookup &look) {
+    const char *section = TL_SECTION_TUNING;
+    for (int n = 0; n < TL_AXES; ++n) {
+        char number[4];
+        std::snprintf(number, sizeof number, "%d", n + 1);
+        if (look.find(Keyword("MOTION_LABEL_", number, "_POS"), section))
+            copyBounded(cfg.motionLabelPos[n], TL_LABEL_SIZE, look.first());
+        if (look.find(Keyword("MOTION_LABEL_", number, "_NEG"), section))
+            copyBounded(cfg.motionLabelNeg[n], TL_LABEL_SIZE, look.first());
+    }
+    for (int n = 0; n < TL_AXES; ++n) {
+        char number[4];
+        std::snprintf(number, sizeof number, "%d", n + 1);
+        if (look.find(Keyword("APP_MIN_", number), section)) scanFloat(look.first(), &cfg.appMin[n]);
+        if (look.find(Keyword("APP_MAX_", number), section)) scanFloat(look.first(), &cfg.appMax[n]);
+    }
+}
+
+// Five ON/OFF words, bit 0x01 first; fewer than five words leave all bits off.
+void readHighPassFilters(TlConfig &cfg, Lookup &look) {
+    for (int set = 0; set < TL_SETS; ++set) {
+        if (!look.find(Keyword("HPFM_", TlSetNames[set]), TL_SECTION_TUNING)) continue;
+        cfg.highPassFilter[set] = 0;
+        if (look.firstCount() < 5) continue;
+        for (int k = 0; k < 5; ++k)
+            if (std::strcmp(look.first(k), "ON") == 0) cfg.highPassFilter[set] |= 1 << k;
+    }
+    cfg.highPassFilterCurrent = cfg.highPassFilter[TL_SET_BEG_USER + cfg.level];
+}
+
+// Fills one button table from the groups of exactly three items, in order.
+// store converts the third item into the entry.
+template <typename Entry, typename Store>
+void readButtonTable(Lookup &look, const char *keyword, Entry **table, int32_t *count, Store store) {
+    if (!look.find(keyword, TL_SECTION_TUNING)) return;
+    int usable = 0;
+    for (int g = 0; g < look.groups(); ++g)
+        if (look.items(g) == 3) ++usable;
+    if (usable == 0) return;
+    // Zero-filled, so a third item that does not convert stores 0.
+    auto *entries = static_cast<Entry *>(std::calloc(usable, sizeof(Entry)));
+    if (entries == nullptr) {
+        look.failMemory();
+        return;
+    }
+    *table = entries;
+    *count = usable;
+    for (int g = 0; g < look.groups(); ++g) {
+        if (look.items(g) != 3) continue;
+        copyBounded(entries->name, sizeof entries->name, look.item(g, 0));
+        copyBounded(entries->label, sizeof entries->label, look.item(g, 1));
+        store(*entries, look.item(g, 2));
+        ++entries;
+    }
+}
+
+void readButtonTables(TlConfig &cfg, Lookup &look) {
+    readButtonTable(look, "BUTTON_MASKS", &cfg.buttonMasks, &cfg.buttonMaskCount,
+                    [](TlButtonMask &entry, const char *item) { scanMask(item, &entry.mask); });
+    readButtonTable(look, "BUTTON_NUMBERS", &cfg.buttonNumbers, &cfg.buttonNumberCount,
+                    [](TlButtonNumber &entry, const char *item) { scanInt(item, &entry.number); });
+    readButtonTable(look, "BUTTON_CHARACTERS", &cfg.buttonCharacters, &cfg.buttonCharacterCount,
+                    [](TlButtonCharacter &entry, const char *item) {
+                        copyBounded(entry.text, sizeof entry.text, item);
+                    });
+}
+
+// ---- Device sections ------------------------------------------------------
+
+// Six characters, padded with '-'; any character other than a ball axis
+// letter becomes '-'. Lower case means inverted.
+void decodeAxisMap(TlAxisMap &map, const char *item) {
+    size_t length = 0;
+    while (length < TL_AXES && item[length] != '\0') ++length;
+    std::memcpy(map.letters, item, length);
+    std::memset(map.letters + length, '-', TL_AXES - length);
+    map.letters[TL_AXES] = '\0';
+    for (int i = 0; i < TL_AXES; ++i) {
+        map.axis[i] = TL_AXIS_NONE;
+        map.invert[i] = 0;
+        for (int axis = 0; axis < TL_AXES; ++axis) {
+            char upper = TlAxisLetters[axis];
+            char lower = static_cast<char>(upper - 'A' + 'a');
+            if (map.letters[i] == upper || map.letters[i] == lower) {
+                map.axis[i] = static_cast<uint8_t>(axis);
+                map.invert[i] = map.letters[i] == lower ? 1 : 0;
+            }
+        }
+        if (map.axis[i] == TL_AXIS_NONE) map.letters[i] = '-';
+    }
+}
+
+void readAxisMaps(TlConfig &cfg, Lookup &look, int d) {
+    struct {
+        const char *keyword;
+        TlAxisMap (TlConfig::*maps)[TL_DEVICES];
+    } const axisMaps[] = {
+        {"AXIS_MAP_HRZ_DFLT", &TlConfig::axisMapHrzDflt},
+        {"AXIS_MAP_VRT_DFLT", &TlConfig::axisMapVrtDflt},
+        {"AXIS_MAP_HRZ_USER", &TlConfig::axisMapHrzUser},
+        {"AXIS_MAP_VRT_USER", &TlConfig::axisMapVrtUser},
+    };
+    for (const auto &entry : axisMaps)
+        if (look.find(entry.keyword, TlDeviceNames[d])) decodeAxisMap((cfg.*entry.maps)[d], look.first());
+    cfg.currentAxisMap[d] = cfg.orientation == TL_VERTICAL ? &cfg.axisMapVrtUser[d] : &cfg.axisMapHrzUser[d];
+}
+
+// Finds name in the three button tables. A later table's match wins, so a
+// name in both the mask and the character table maps to the character.
+void matchButtonName(const TlConfig &cfg, const char *name, int32_t *source, int32_t *index) {
+    for (int k = 0; k < cfg.buttonMaskCount; ++k) {
+        if (std::strcmp(cfg.buttonMasks[k].name, name) == 0) {
+            *source = TL_SOURCE_MASK;
+            *index = k;
+            break;
+        }
+    }
+    for (int k = 0; k < cfg.buttonNumberCount; ++k) {
+        if (std::strcmp(cfg.buttonNumbers[k].name, name) == 0) {
+            *source = TL_SOURCE_NUMBER;
+            *index = k;
+            break;
+        }
+    }
+    for (int k = 0; k < cfg.buttonCharacterCount; ++k) {
+        if (std::strcmp(cfg.buttonCharacters[k].name, name) == 0) {
+            *source = TL_SOURCE_CHARACTER;
+            *index = k;
+            break;
+        }
+    }
+}
+
+float clampPercent(float value) {
+    value = std::fabs(value);
+    return value > 100.0f ? 100.0f : value;
+}
+
+// { name, function, numbers... }; a function word short of its numbers makes
+// the mapping undefined.
+void decodeMotionMap(const TlConfig &cfg, const Lookup &look, TlMotionMap &map) {
+    if (look.firstCount() == 1) {
+        map.source = std::strcmp(look.first(), "AXIS") == 0 ? TL_SOURCE_AXIS : TL_SOURCE_UNDEFINED;
+        return;
+    }
+    int count = look.firstCount();
+    matchButtonName(cfg, look.first(0), &map.source, &map.index);
+    const char *word = look.first(1);
+    if (std::strcmp(word, "SINGLE") == 0 || std::strcmp(word, "HOLD") == 0) {
+        map.function = word[0] == 'S' ? TL_FUNCTION_SINGLE : TL_FUNCTION_HOLD;
+        if (count < 4) {
+            map.source = TL_SOURCE_UNDEFINED;
+        } else {
+            scanFloat(look.first(2), &map.percent1);
+            scanFloat(look.first(3), &map.percent2);
+        }
+    } else if (std::strcmp(word, "REPEAT_FEATHERED") == 0) {
+        map.function = TL_FUNCTION_REPEAT_FEATHERED;
+        if (count < 3)
+            map.source = TL_SOURCE_UNDEFINED;
+        else
+            scanFloat(look.first(2), &map.rate);
+    } else if (std::strcmp(word, "REPEAT_CONSTANT") == 0) {
+        map.function = TL_FUNCTION_REPEAT_CONSTANT;
+        if (count < 5) {
+            map.source = TL_SOURCE_UNDEFINED;
+        } else {
+            scanFloat(look.first(2), &map.percent1);
+            scanFloat(look.first(3), &map.percent2);
+            scanFloat(look.first(4), &map.rate);
+        }
+    }
+    map.percent1 = clampPercent(map.percent1);
+    map.percent2 = clampPercent(map.percent2);
+    map.rate = std::fabs(map.rate);
+}
+
+void readMotionMaps(TlConfig &cfg, Lookup &look, int d) {
+    struct {
+        const char *suffix;
+        TlMotionMap (TlConfig::*maps)[TL_DEVICES][TL_AXES];
+    } const motionMaps[] = {
+        {"_POS_DFLT", &TlConfig::motionMapPosDflt},
+        {"_NEG_DFLT", &TlConfig::motionMapNegDflt},
+        {"_POS_USER", &TlConfig::motionMapPosUser},
+        {"_NEG_USER", &TlConfig::motionMapNegUser},
+    };
+    for (int n = 0; n < TL_AXES; ++n) {
+        char number[4];
+        std::snprintf(number, sizeof number, "%d", n + 1);
+        for (const auto &entry : motionMaps)
+            if (look.find(Keyword("MOTION_MAP_", number, entry.suffix), TlDeviceNames[d]))
+                decodeMotionMap(cfg, look, (cfg.*entry.maps)[d][n]);
+    }
+}
+
+// { name, HOLD | SINGLE } or { name, REPEAT_CONSTANT, rate }; a single word
+// leaves the button undefined.
+void decodeButtonMap(const TlConfig &cfg, const Lookup &look, TlButtonMap &button) {
+    if (look.firstCount() == 1) {
+        button.source = TL_SOURCE_UNDEFINED;
+        return;
+    }
+    matchButtonName(cfg, look.first(0), &button.source, &button.index);
+    const char *word = look.first(1);
+    if (std::strcmp(word, "HOLD") == 0) {
+        button.function = TL_FUNCTION_HOLD;
+    } else if (std::strcmp(word, "SINGLE") == 0) {
+        button.function = TL_FUNCTION_SINGLE;
+    } else if (std::strcmp(word, "REPEAT_CONSTANT") == 0) {
+        button.function = TL_FUNCTION_REPEAT_CONSTANT;
+        if (look.firstCount() < 3) {
+            button.source = TL_SOURCE_UNDEFINED;
+        } else {
+            scanFloat(look.first(2), &button.rate);
+            button.rate = std::fabs(button.rate);
+        }
+    }
+}
+
+void readButtonMaps(TlConfig &cfg, Lookup &look, int d) {
+    const char *const *slotNames = d == TL_KAVELIN ? TlKavelinButtonNames : TlButtonSlotNames;
+    for (int slot = 0; slot < TlButtonSlotCount(d); ++slot) {
+        if (look.find(Keyword("BUTTON_", slotNames[slot], "_DFLT"), TlDeviceNames[d]))
+            decodeButtonMap(cfg, look, cfg.buttonDflt[d][slot]);
+        if (look.find(Keyword("BUTTON_", slotNames[slot], "_USER"), TlDeviceNames[d]))
+            decodeButtonMap(cfg, look, cfg.buttonUser[d][slot]);
+    }
+}
+
+float clampTo(float value, float low, float high) {
+    if (value < low) return low;
+    if (value > high) return high;
+    return value;
+}
+
+// The file order is NegMax, NegMin, PosMin, PosMax. Afterwards
+// -1 <= negMax <= negMin <= 0 <= posMin <= posMax <= 1.
+void decodeNullRegion(const Lookup &look, TlNullRegion &region) {
+    if (look.firstCount() != 4) return;
+    scanFloat(look.first(0), &region.negMax);
+    scanFloat(look.first(1), &region.negMin);
+    scanFloat(look.first(2), &region.posMin);
+    scanFloat(look.first(3), &region.posMax);
+    region.negMax = clampTo(region.negMax, -1.0f, 0.0f);
+    region.negMin = clampTo(region.negMin, -1.0f, 0.0f);
+    region.posMin = clampTo(region.posMin, 0.0f, 1.0f);
+    region.posMax = clampTo(region.posMax, 0.0f, 1.0f);
+    if (region.negMin < region.negMax) region.negMin = region.negMax;
+    if (region.posMin > region.posMax) region.posMin = region.posMax;
+}
+
+void readNullRegions(TlConfig &cfg, Lookup &look, int d) {
+    static const char *const regionNames[TL_NULL_REGIONS] = {"1", "2", "3", "4", "5", "6", "BUTTON_CURVE"};
+    struct {
+        const char *suffix;
+        TlNullRegion (TlConfig::*regions)[TL_DEVICES][TL_NULL_REGIONS];
+    } const copies[] = {
+        {"_DFLT", &TlConfig::nullRegionDflt},
+        {"_USER", &TlConfig::nullRegionUser},
+    };
+    for (const auto &copy : copies)
+        for (int r = 0; r < TL_NULL_REGIONS; ++r)
+            if (look.find(Keyword("NULL_REGION_", regionNames[r], copy.suffix), TlDeviceNames[d]))
+                decodeNullRegion(look, (cfg.*copy.regions)[d][r]);
+}
+
+void readScalarsAndSensitivity(TlConfig &cfg, Lookup &look, int d) {
+    const char *section = TlDeviceNames[d];
+    if (look.find("TUNING_SCALARS", section)) scanFloats(look, cfg.tuningScalars[d], TL_AXES);
+    for (int set = 0; set < TL_SETS; ++set)
+        if (look.find(Keyword("SENS_", TlSetNames[set]), section))
+            scanFloats(look, cfg.sensitivity[set][d], TL_SENS_VALUES);
+    cfg.currentSensitivity[d] = cfg.sensitivity[TL_SET_BEG_USER + cfg.level][d];
+    if (look.find("SAMPLING_FREQUENCY", section)) scanInt(look.first(), &cfg.samplingFrequency[d]);
+}
+
+// Rows are taken while a group has exactly five values; only a full table
+// of seven rows counts as valid (and is written back).
+void readControlTables(TlConfig &cfg, Lookup &look, int d) {
+    for (int c = 0; c < TL_CURVES; ++c) {
+        if (!look.find(Keyword(TlCurveNames[c], "_CP"), TlDeviceNames[d])) continue;
+        TlCurveControl &table = cfg.curveControl[d][c];
+        int rows = 0;
+        while (rows < TL_CP_ROWS && rows < look.groups() && look.items(rows) == TL_CP_COLUMNS) {
+            for (int column = 0; column < TL_CP_COLUMNS; ++column)
+                scanFloat(look.item(rows, column), &table.column[column][rows]);
+            ++rows;
+        }
+        cfg.curveControlValid[d][c] = rows == TL_CP_ROWS ? 1 : 0;
+    }
+}
+
+// Points are taken while a group has exactly two values.
+void readPointLists(TlConfig &cfg, Lookup &look, int d) {
+    for (int c = 0; c < TL_CURVES; ++c) {
+        if (!look.find(TlCurveNames[c], TlDeviceNames[d])) continue;
+        int count = 0;
+        while (count < look.groups() && look.items(count) == 2) ++count;
+        if (count == 0) continue;
+        // Zero-filled, so a coordinate that does not convert stores 0.
+        auto *points = static_cast<TlPoint *>(std::calloc(count, sizeof(TlPoint)));
+        if (points == nullptr) {
+            look.failMemory();
+            return;
+        }
+        TlCurve &curve = cfg.curve[d][c];
+        curve.points = points;
+        curve.pointCount = count;
+        cfg.curveGiven[d][c] = 1;
+        cfg.curveOwned[d][c] = 1;
+        for (int k = 0; k < count; ++k) {
+            scanFloat(look.item(k, 0), &points[k].x);
+            scanFloat(look.item(k, 1), &points[k].y);
+        }
+    }
+}
+
+bool installCurve(TlConfig &cfg, int d, int c, const TlPoint *table, int count) {
+    auto *points = static_cast<TlPoint *>(std::malloc(count * sizeof(TlPoint)));
+    if (points == nullptr) return false;
+    std::memcpy(points, table, count * sizeof(TlPoint));
+    cfg.curve[d][c].points = points;
+    cfg.curve[d][c].pointCount = count;
+    cfg.curveOwned[d][c] = 1;
+    return true;
+}
+
+// The KAVELIN device always has TV, RV and button curves; those the file does
+// not give come from the platform's default tables and are not written back.
+void installDefaultCurves(TlConfig &cfg, Lookup &look) {
+    bool dos = cfg.platform == TL_PLATFORM_DOS;
+    const TlPoint *tvRv = dos ? TlDosTvRvCurve : TlWinTvRvCurve;
+    const TlPoint *button = dos ? TlDosButtonCurve : TlWinButtonCurve;
+    int count = dos ? TL_DOS_CURVE_POINTS : TL_WIN_CURVE_POINTS;
+    struct {
+        int curve;
+        const TlPoint *table;
+    } const defaults[] = {{TL_CURVE_TV, tvRv}, {TL_CURVE_RV, tvRv}, {TL_CURVE_BUTTON, button}};
+    for (const auto &entry : defaults) {
+        if (cfg.curveGiven[TL_KAVELIN][entry.curve]) continue;
+        if (!installCurve(cfg, TL_KAVELIN, entry.curve, entry.table, count)) {
+            look.failMemory();
+            return;
+        }
+    }
+}
+
+// One straight segment between each two consecutive points. A vertical
+// segment gets slope 1 and intercept 0 rather than a division by zero.
+void buildSegments(TlConfig &cfg, Lookup &look, int d) {
+    for (int c = 0; c < TL_CURVES; ++c) {
+        TlCurve &curve = cfg.curve[d][c];
+        if (curve.pointCount <= 1) continue;
+        int count = curve.pointCount - 1;
+        auto *segments = static_cast<TlSegment *>(std::malloc(count * sizeof(TlSegment)));
+        if (segments == nullptr) {
+            look.failMemory();
+            return;
+        }
+        curve.segments = segments;
+        curve.segmentCount = count;
+        for (int j = 0; j < count; ++j) {
+            const TlPoint &from = curve.points[j];
+            const TlPoint &to = curve.points[j + 1];
+            TlSegment &segment = segments[j];
+            segment.x0 = from.x;
+            segment.x1 = to.x;
+            if (to.x - from.x != 0.0f) {
+                segment.slope = (to.y - from.y) / (to.x - from.x);
+                segment.intercept = from.y - segment.slope * from.x;
+            } else {
+                segment.slope = 1.0f;
+                segment.intercept = 0.0f;
+            }
+        }
+    }
+}
+
+void readDevice(TlConfig &cfg, Lookup &look, int d) {
+    cfg.devicePresent[d] = 1;
+    readAxisMaps(cfg, look, d);
+    readMotionMaps(cfg, look, d);
+    readButtonMaps(cfg, look, d);
+    readNullRegions(cfg, look, d);
+    readScalarsAndSensitivity(cfg, look, d);
+    readControlTables(cfg, look, d);
+    readPointLists(cfg, look, d);
+    if (d == TL_KAVELIN && !look.outOfMemory()) installDefaultCurves(cfg, look);
+    if (!look.outOfMemory()) buildSegments(cfg, look, d);
+}
+
+// ---- The whole read ---------------------------------------------------------
+
+Outcome readText(TlConfig &cfg, Lookup &look) {
+    if (look.outOfMemory()) return {TL_READ_NO_MEMORY, TL_ENTRY_NONE, false};
+    Outcome outcome = readVersion(cfg, look);
+    if (outcome.result != TL_READ_OK) return outcome;
+    outcome = readRequired(cfg, look);
+    if (outcome.result != TL_READ_OK) return outcome;
+
+    readIdentification(cfg, look);
+    readConfiguration(cfg, look);
+    readLabelsAndLimits(cfg, look);
+    readHighPassFilters(cfg, look);
+    readButtonTables(cfg, look);
+    for (int d = 0; d < TL_DEVICES && !look.outOfMemory(); ++d)
+        if (look.hasSection(TlDeviceNames[d])) readDevice(cfg, look, d);
+    if (look.outOfMemory()) return {TL_READ_NO_MEMORY, TL_ENTRY_NONE, false};
+    return kReadOn;
+}
+
+int report(TlReadReport *report, int result, TlEntry missing = TL_ENTRY_NONE) {
+    if (report != nullptr) {
+        report->result = result;
+        report->missing = missing;
+    }
+    return result;
+}
+
+// Loads the whole of an open file followed by two NUL bytes. Every byte is
+// data, 0xFF included. Returns null with *result set on failure.
+char *loadFile(FILE *file, int *result) {
+    size_t capacity = 4096, length = 0;
+    char *text = static_cast<char *>(std::malloc(capacity));
+    while (text != nullptr) {
+        length += std::fread(text + length, 1, capacity - 2 - length, file);
+        if (std::ferror(file)) {
+            std::free(text);
+            *result = TL_READ_CANNOT_OPEN;
+            return nullptr;
+        }
+        if (std::feof(file)) break;
+        if (length == capacity - 2) {
+            char *larger = capacity <= SIZE_MAX / 2 ? static_cast<char *>(std::realloc(text, capacity * 2)) : nullptr;
+            if (larger == nullptr) std::free(text);
+            text = larger;
+            capacity *= 2;
+        }
+    }
+    if (text == nullptr) {
+        *result = TL_READ_NO_MEMORY;
+        return nullptr;
+    }
+    text[length] = '\0';
+    text[length + 1] = '\0';
+    return text;
+}
+
+} // namespace
+
+extern "C" int TlReadConfigBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *readReport) {
+    if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
+    TlInitConfig(cfg);
+    if (text == nullptr) text = "\0";
+    Outcome outcome;
+    {
+        Lookup look(text, useIndex != 0);
+        outcome = readText(*cfg, look);
+    }
+    if (!outcome.keepRecord) TlFreeConfig(cfg);
+    return report(readReport, outcome.result, outcome.missing);
+}
+
+extern "C" int TlReadConfigText(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport) {
+    if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
+    TlInitConfig(cfg);
+    if (text == nullptr) length = 0;
+    char *copy = length <= SIZE_MAX - 2 ? static_cast<char *>(std::malloc(length + 2)) : nullptr;
+    if (copy == nullptr) return report(readReport, TL_READ_NO_MEMORY);
+    if (length > 0) std::memcpy(copy, text, length);
+    copy[length] = '\0';
+    copy[length + 1] = '\0';
+    int result = TlReadConfigBuffer(cfg, copy, 1, readReport);
+    std::free(copy);
+    return result;
+}
+
+extern "C" int TlReadConfigFileEx(TlConfig *cfg, const char *path, TlReadReport *readReport) {
+    if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
+    TlInitConfig(cfg);
+    FILE *file = path != nullptr ? std::fopen(path, "rb") : nullptr;
+    if (file == nullptr) return report(readReport, TL_READ_CANNOT_OPEN);
+    int result = TL_READ_OK;
+    char *text = loadFile(file, &result);
+    std::fclose(file);
+    if (text == nullptr) return report(readReport, result);
+    result = TlReadConfigBuffer(cfg, text, 1, readReport);
+    std::free(text);
+    return result;
+}
+
+extern "C" int TlReadConfigFile(TlConfig *cfg, const char *path) {
+    return TlReadConfigFileEx(cfg, path, nullptr);
+}
