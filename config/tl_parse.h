@@ -36,6 +36,10 @@ int TlFindKeyword(const char *keyword, const char **cursor);
  * is left allocated in *value). */
 int TlParseValue(const char *position, TlValue *value);
 
+/* As TlParseValue, but only the first allocationLimit allocations succeed;
+ * lets tests walk every out-of-memory path of a parse. */
+int TlParseValueWithAllocationLimit(const char *position, TlValue *value, int allocationLimit);
+
 /* Removes enclosing double quotes or upper-cases each item, then removes
  * escaping backslashes, in place. */
 void TlNormalizeValue(TlValue *value);
