@@ -101,7 +101,8 @@ public:
 
 private:
     bool Fail(const std::string &what, std::string *error) {
-        if (error != nullptr) *error = "line " + std::to_string(lines_.Number()) + ": " + what;
+        const int line = lines_.Number() > 0 ? lines_.Number() : 1;
+        if (error != nullptr) *error = "line " + std::to_string(line) + ": " + what;
         return false;
     }
 
