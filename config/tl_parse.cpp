@@ -7,10 +7,14 @@
 // locale the program runs in: bytes above 127 are neither.
 #include "tl_parse.h"
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
+
+constexpr int kEmptyList = -1;
+constexpr int kOutOfMemory = -2;
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -36,171 +40,168 @@ const char *TrimEnd(const char *begin, const char *end) {
     return end;
 }
 
-// Steps over one character, treating a backslash and the character after it
-// as one unit of content. Never steps over the NUL.
-const char *StepContent(const char *p) {
-    if (*p == '\\' && p[1] != '\0') return p + 2;
-    return p + 1;
-}
-
-// The first "}" at or after p that is not escaped, or the NUL.
-const char *FindGroupEnd(const char *p) {
-    while (*p != '\0' && *p != '}') p = StepContent(p);
-    return p;
-}
-
-// The first "," or "}" at or after p that is not escaped, or the NUL.
+// The first "," or "}" at or after p that is not escaped, or the NUL. A
+// backslash makes the character after it content, but never the NUL.
 const char *FindItemEnd(const char *p) {
-    while (*p != '\0' && *p != ',' && *p != '}') p = StepContent(p);
+    while (*p != '\0' && *p != ',' && *p != '}') p += (*p == '\\' && p[1] != '\0') ? 2 : 1;
     return p;
 }
 
-// Counts the brace groups of a list of groups; p is at the first inner "{".
-// A group counts only once its "}" is seen: a group cut off by the end of the
-// text is incomplete and dropped.
-int CountGroups(const char *p) {
-    int count = 0;
+// Walks one group's items from p, which is just inside the group, and calls
+// onItem(begin, end) for each. Items holding only whitespace are dropped, and
+// so is an item cut off by the end of the text. Returns the position after the
+// group's "}" with *closed set, or the end of the text with *closed clear.
+template <typename OnItem>
+const char *WalkGroup(const char *p, bool *closed, OnItem &&onItem) {
+    p = SkipSpaceAndCommas(p);
     for (;;) {
-        const char *close = FindGroupEnd(p + 1);
-        if (*close == '\0') return count;
-        ++count;
-        p = SkipSpace(close + 1);
-        if (*p == ',') p = SkipSpace(p + 1);
-        if (*p != '{') return count;
-    }
-}
-
-// Counts the items before the group's closing "}". Items holding only
-// whitespace are dropped, and so is an item cut off by the end of the text.
-int CountItems(const char *p) {
-    int count = 0;
-    bool itemHasContent = false;
-    while (*p != '\0' && *p != '}') {
-        if (*p == ',') {
-            if (itemHasContent) ++count;
-            itemHasContent = false;
-        } else if (!IsSpace(*p)) {
-            itemHasContent = true;
-        }
-        p = StepContent(p);
-    }
-    if (*p == '}' && itemHasContent) ++count;
-    return count;
-}
-
-// Hands out memory for one value; with a limit, only that many allocations
-// succeed, so tests can walk every out-of-memory path.
-class ValueAllocator {
-public:
-    explicit ValueAllocator(int limit) : remaining_(limit) {}
-
-    void *Allocate(size_t size) {
-        if (remaining_ == 0) return nullptr;
-        if (remaining_ > 0) --remaining_;
-        return std::malloc(size);
-    }
-
-    char *Copy(const char *begin, const char *end) {
-        size_t length = static_cast<size_t>(end - begin);
-        char *copy = static_cast<char *>(Allocate(length + 1));
-        if (copy == nullptr) return nullptr;
-        std::memcpy(copy, begin, length);
-        copy[length] = '\0';
-        return copy;
-    }
-
-private:
-    int remaining_;  // negative: no limit
-};
-
-// Allocates a zeroed array, so that a partly filled value can always be freed.
-template <typename T>
-T *AllocateArray(ValueAllocator &allocator, int count) {
-    T *array = static_cast<T *>(allocator.Allocate(sizeof(T) * static_cast<size_t>(count)));
-    if (array != nullptr) std::memset(array, 0, sizeof(T) * static_cast<size_t>(count));
-    return array;
-}
-
-constexpr int kOutOfMemory = -2;
-constexpr int kEmptyList = -1;
-
-// A single value: the rest of the line, trailing whitespace dropped.
-int ParseSingle(const char *p, TlValue *value, ValueAllocator &allocator) {
-    const char *end = TrimEnd(p, p + std::strcspn(p, "\n"));
-    value->groups = AllocateArray<TlValueGroup>(allocator, 1);
-    if (value->groups == nullptr) return kOutOfMemory;
-    value->groupCount = 1;
-    TlValueGroup &group = value->groups[0];
-    group.items = AllocateArray<char *>(allocator, 1);
-    if (group.items == nullptr) return kOutOfMemory;
-    group.items[0] = allocator.Copy(p, end);
-    if (group.items[0] == nullptr) return kOutOfMemory;
-    group.count = 1;
-    return 0;
-}
-
-// Reads one group's items from p, which is inside the group at its first
-// item. Returns the position after the group and what follows it.
-const char *ParseGroup(const char *p, TlValueGroup *group, ValueAllocator &allocator, bool *outOfMemory) {
-    int itemCount = CountItems(p);
-    if (itemCount > 0) {
-        group->items = AllocateArray<char *>(allocator, itemCount);
-        if (group->items == nullptr) {
-            *outOfMemory = true;
-            return p;
-        }
-    }
-    for (int i = 0; i < itemCount; ++i) {
+        *closed = *p == '}';
+        if (*p == '}') return p + 1;
+        if (*p == '\0') return p;
         const char *end = FindItemEnd(p);
-        group->items[i] = allocator.Copy(p, TrimEnd(p, end));
-        if (group->items[i] == nullptr) {
-            *outOfMemory = true;
-            return p;
-        }
-        group->count = i + 1;
+        if (*end == '\0') return end;
+        onItem(p, TrimEnd(p, end));
         p = SkipSpaceAndCommas(end);
-        if (*p == '}') p = SkipSpaceAndCommas(p + 1);
     }
-    // A group without items still ends at its "}"; stepping over it keeps the
-    // following groups in step with the count taken by CountGroups.
-    if (itemCount == 0 && *p == '}') p = SkipSpaceAndCommas(p + 1);
-    return p;
 }
 
-int ParseList(const char *p, TlValue *value, ValueAllocator &allocator) {
-    p = SkipSpace(p + 1);
-    if (*p == '}') return kEmptyList;
-    int groupCount = *p == '{' ? CountGroups(p) : 1;
-    if (groupCount == 0) return 0;
-    value->groups = AllocateArray<TlValueGroup>(allocator, groupCount);
-    if (value->groups == nullptr) return kOutOfMemory;
-    value->groupCount = groupCount;
-    for (int g = 0; g < groupCount; ++g) {
+// Walks the groups of a brace list from p, just after its opening "{" and the
+// whitespace after it, calling sink.Item(begin, end) for each item and
+// sink.EndGroup() or sink.DropGroup() after each group. Returns the number of
+// groups kept.
+//
+// A flat list is one group. In a list of groups a group counts only once its
+// "}" is seen (a group cut off by the end of the text is dropped), and another
+// group follows only after whitespace, at most one comma and whitespace.
+// The walk ends after maxGroups groups, before any dropped one.
+template <typename Sink>
+int WalkList(const char *p, Sink &sink, int maxGroups) {
+    const bool ofGroups = *p == '{';
+    int groupCount = 0;
+    for (;;) {
         p = SkipSpaceAndCommas(p);
         if (*p == '{') ++p;
-        p = SkipSpaceAndCommas(p);
-        bool outOfMemory = false;
-        p = ParseGroup(p, &value->groups[g], allocator, &outOfMemory);
-        if (outOfMemory) return kOutOfMemory;
+        bool closed = false;
+        const char *after = WalkGroup(p, &closed, [&sink](const char *begin, const char *end) { sink.Item(begin, end); });
+        if (ofGroups && !closed) {
+            sink.DropGroup();
+            return groupCount;
+        }
+        sink.EndGroup();
+        ++groupCount;
+        if (!ofGroups || groupCount == maxGroups) return groupCount;
+        const char *next = SkipSpace(after);
+        if (*next == ',') next = SkipSpace(next + 1);
+        if (*next != '{') return groupCount;
+        p = after;
     }
+}
+
+// The first walk over a list: the room its value needs.
+struct ValueSize {
+    int groups = 0;
+    int items = 0;
+    size_t chars = 0;
+    int groupItems = 0;
+    size_t groupChars = 0;
+
+    void Item(const char *begin, const char *end) {
+        ++groupItems;
+        groupChars += static_cast<size_t>(end - begin) + 1;
+    }
+    void EndGroup() {
+        ++groups;
+        items += groupItems;
+        chars += groupChars;
+        DropGroup();
+    }
+    void DropGroup() {
+        groupItems = 0;
+        groupChars = 0;
+    }
+};
+
+// The second walk: fills a value that lives in one heap block, the group
+// array first, then every group's item pointers, then the item strings. One
+// allocation per lookup keeps a read cheap, and a failed allocation leaves
+// nothing half built.
+class ValueBlock {
+public:
+    // Allocates the block for size and points value at it; false when memory
+    // ran out (value stays empty).
+    bool Allocate(const ValueSize &size, TlValue *value) {
+        static_assert(alignof(TlValueGroup) % alignof(char *) == 0, "item pointers follow the groups");
+        size_t groupBytes = sizeof(TlValueGroup) * static_cast<size_t>(size.groups);
+        size_t itemBytes = sizeof(char *) * static_cast<size_t>(size.items);
+        char *memory = static_cast<char *>(std::malloc(groupBytes + itemBytes + size.chars));
+        if (memory == nullptr) return false;
+        groups_ = reinterpret_cast<TlValueGroup *>(memory);
+        for (int g = 0; g < size.groups; ++g) groups_[g] = TlValueGroup{0, nullptr};
+        nextItem_ = reinterpret_cast<char **>(memory + groupBytes);
+        nextChar_ = memory + groupBytes + itemBytes;
+        value->groupCount = size.groups;
+        value->groups = groups_;
+        return true;
+    }
+
+    void Item(const char *begin, const char *end) {
+        size_t length = static_cast<size_t>(end - begin);
+        std::memcpy(nextChar_, begin, length);
+        nextChar_[length] = '\0';
+        TlValueGroup &current = groups_[group_];
+        if (current.count == 0) current.items = nextItem_;
+        *nextItem_++ = nextChar_;
+        ++current.count;
+        nextChar_ += length + 1;
+    }
+    void EndGroup() { ++group_; }
+    void DropGroup() {}
+
+private:
+    TlValueGroup *groups_ = nullptr;
+    char **nextItem_ = nullptr;
+    char *nextChar_ = nullptr;
+    int group_ = 0;
+};
+
+// A single value: the rest of the line, trailing whitespace dropped.
+int ParseSingle(const char *p, TlValue *value) {
+    const char *end = TrimEnd(p, p + std::strcspn(p, "\n"));
+    ValueSize size;
+    size.Item(p, end);
+    size.EndGroup();
+    ValueBlock block;
+    if (!block.Allocate(size, value)) return kOutOfMemory;
+    block.Item(p, end);
     return 0;
 }
 
-int ParseValue(const char *position, TlValue *value, ValueAllocator &allocator) {
+// A brace list; p is at its "{".
+int ParseList(const char *p, TlValue *value) {
+    p = SkipSpace(p + 1);
+    if (*p == '}') return kEmptyList;
+    ValueSize size;
+    if (WalkList(p, size, INT_MAX) == 0) return 0;
+    ValueBlock block;
+    if (!block.Allocate(size, value)) return kOutOfMemory;
+    WalkList(p, block, size.groups);
+    return 0;
+}
+
+int ParseValue(const char *position, TlValue *value) {
     if (value == nullptr) return kEmptyList;
     value->groupCount = 0;
     value->groups = nullptr;
     if (position == nullptr) return kEmptyList;
     const char *p = SkipSpace(position);
-    int result = *p == '{' ? ParseList(p, value, allocator) : ParseSingle(p, value, allocator);
-    if (result != 0) TlFreeValue(value);
-    return result;
+    return *p == '{' ? ParseList(p, value) : ParseSingle(p, value);
 }
 
 // Removes the escaping backslashes of item in place.
 void RemoveEscapes(char *item) {
-    char *out = item;
-    for (const char *in = item; *in != '\0'; ++in) {
+    char *out = std::strchr(item, '\\');
+    if (out == nullptr) return;
+    for (const char *in = out; *in != '\0'; ++in) {
         if (*in == '\\') {
             ++in;
             if (*in == '\0') break;
@@ -285,13 +286,7 @@ int TlFindKeyword(const char *keyword, const char **cursor) {
 }
 
 int TlParseValue(const char *position, TlValue *value) {
-    ValueAllocator allocator(-1);
-    return ParseValue(position, value, allocator);
-}
-
-int TlParseValueWithAllocationLimit(const char *position, TlValue *value, int allocationLimit) {
-    ValueAllocator allocator(allocationLimit < 0 ? 0 : allocationLimit);
-    return ParseValue(position, value, allocator);
+    return ParseValue(position, value);
 }
 
 void TlNormalizeValue(TlValue *value) {
@@ -307,15 +302,7 @@ void TlNormalizeValue(TlValue *value) {
 
 void TlFreeValue(TlValue *value) {
     if (value == nullptr) return;
-    if (value->groups != nullptr) {
-        for (int g = 0; g < value->groupCount; ++g) {
-            TlValueGroup &group = value->groups[g];
-            if (group.items == nullptr) continue;
-            for (int i = 0; i < group.count; ++i) std::free(group.items[i]);
-            std::free(group.items);
-        }
-        std::free(value->groups);
-    }
+    std::free(value->groups);  // the items and their strings live in the same block
     value->groupCount = 0;
     value->groups = nullptr;
 }

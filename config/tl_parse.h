@@ -36,15 +36,13 @@ int TlFindKeyword(const char *keyword, const char **cursor);
  * is left allocated in *value). */
 int TlParseValue(const char *position, TlValue *value);
 
-/* As TlParseValue, but only the first allocationLimit allocations succeed;
- * lets tests walk every out-of-memory path of a parse. */
-int TlParseValueWithAllocationLimit(const char *position, TlValue *value, int allocationLimit);
-
 /* Removes enclosing double quotes or upper-cases each item, then removes
  * escaping backslashes, in place. */
 void TlNormalizeValue(TlValue *value);
 
-/* Releases every item, group and the group array; leaves an empty value. */
+/* Releases every item, group and the group array; leaves an empty value.
+ * A parsed value is held in one heap block (the groups, the item arrays and
+ * the strings), so release it only with TlFreeValue, never item by item. */
 void TlFreeValue(TlValue *value);
 
 /* An index of one text, built once so that lookups need not rescan it.
