@@ -103,17 +103,21 @@ enum {
  * The file is written to a temporary file in the same folder and moved over
  * path only when complete, so a failed write leaves what stood there.
  * Returns 0 written; -1 cfg null; -2 versionMajor below 5 (nothing created);
- * -3 the file could not be written completely (target untouched).
- * The record is not changed. owner, platform, level, orientation and
- * showInstructions must hold values of their tables. */
+ * -3 the file could not be written completely, or the target is read-only
+ * (target untouched). The record is not changed. owner, platform, level,
+ * orientation and showInstructions must hold values of their tables; a value
+ * outside its table, like a button index outside its table, is written as
+ * UNDEFINED. */
 int TlWriteConfigFile(const TlConfig *cfg, const char *path);
 
-/* Writes *cfg in the canonical layout to a stream opened in binary mode.
- * Returns 0, or -3 when memory or a write failed. */
+/* Writes *cfg in the canonical layout to a stream opened in binary mode, and
+ * flushes it. Returns 0; -1 cfg null; -2 versionMajor below 5 (nothing
+ * written); -3 file null, or memory or a write failed. */
 int TlWriteConfigStream(const TlConfig *cfg, FILE *file);
 
 /* Writes text as a quoted string, a backslash before each of " , [ \ ] { }.
- * Returns 0, or -3 when memory for the escaped copy or the write failed. */
+ * A null text is written as "". Returns 0, or -3 when file is null or memory
+ * for the escaped copy or the write failed. */
 int TlWriteQuoted(const char *text, FILE *file);
 
 /* Writes one motion-map line "keyword = value". Returns 0, or -3. */

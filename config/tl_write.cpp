@@ -1,1 +1,637 @@
-// (being written)
+// The writer: a TlConfig as a KCG text in the canonical layout, CR LF line
+// ends on every platform. The whole text is built in memory and written at
+// once; a file is replaced only after a complete write (tl_replace).
+//
+// Values the layout cannot express are written as the word UNDEFINED, so
+// that nothing is read outside the record and the file stays readable:
+//  - owner, platform, level, orientation or showInstructions outside its
+//    word table (the reader then rejects the owner and platform, and keeps
+//    its defaults for the other three);
+//  - a button or motion map whose source is not one of the three button
+//    tables, or whose index lies outside the table it names, or whose
+//    function has no form for that kind of map;
+//  - a motion map source outside the known sources (only AXIS writes AXIS).
+// A list whose count is negative or whose array is null is written empty; a
+// null string in a list is written as "". Fixed-size texts are read no
+// further than their capacity, terminated or not.
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+#include "tl_api.h"
+#include "tl_defs.h"
+#include "tl_replace.h"
+#include "tl_text.h"
+
+using tl::TextBuilder;
+
+namespace {
+
+constexpr std::string_view kUndefined = "UNDEFINED";
+constexpr std::string_view kEnd = "\r\n";
+
+// ---- Small pieces -------------------------------------------------------
+
+std::string_view WordOf(const char *const *table, int count, int32_t value)
+{
+    return value >= 0 && value < count ? std::string_view(table[value]) : kUndefined;
+}
+
+std::string_view TextOrEmpty(const char *text)
+{
+    return text != nullptr ? std::string_view(text) : std::string_view();
+}
+
+// Entries usable from a counted heap list: none for a null array or a
+// negative count.
+int32_t Usable(int32_t count, const void *array)
+{
+    return array != nullptr && count > 0 ? count : 0;
+}
+
+// The name of button `index` in the table `source` selects; false when the
+// source names no table or the index lies outside it.
+bool ButtonName(const TlConfig &cfg, int32_t source, int32_t index, std::string_view *name)
+{
+    if (index < 0)
+        return false;
+    switch (source) {
+    case TL_SOURCE_MASK:
+        if (index >= Usable(cfg.buttonMaskCount, cfg.buttonMasks))
+            return false;
+        *name = tl::FieldText(cfg.buttonMasks[index].name);
+        return true;
+    case TL_SOURCE_NUMBER:
+        if (index >= Usable(cfg.buttonNumberCount, cfg.buttonNumbers))
+            return false;
+        *name = tl::FieldText(cfg.buttonNumbers[index].name);
+        return true;
+    case TL_SOURCE_CHARACTER:
+        if (index >= Usable(cfg.buttonCharacterCount, cfg.buttonCharacters))
+            return false;
+        *name = tl::FieldText(cfg.buttonCharacters[index].name);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AddKeyword(TextBuilder &out, std::string_view keyword)
+{
+    out.Add(keyword);
+    out.Add(" = ");
+}
+
+// "KEYWORD = word\r\n"
+void AddWordLine(TextBuilder &out, std::string_view keyword, std::string_view word)
+{
+    AddKeyword(out, keyword);
+    out.Add(word);
+    out.Add(kEnd);
+}
+
+void AddQuotedLine(TextBuilder &out, std::string_view keyword, std::string_view text)
+{
+    AddKeyword(out, keyword);
+    out.AddQuoted(text);
+    out.Add(kEnd);
+}
+
+// "{ v0, v1, ... }" with the given number of decimals.
+void AddFloatGroup(TextBuilder &out, const float *values, int count, int decimals)
+{
+    out.Add("{ ");
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            out.Add(", ");
+        out.AddFixed(values[i], decimals);
+    }
+    out.Add(" }");
+}
+
+// Keywords numbered per game axis: prefix + n + suffix, n = 1..6.
+std::string AxisKeyword(const char *prefix, int axis, const char *suffix)
+{
+    std::string keyword = prefix;
+    keyword += static_cast<char>('1' + axis);
+    keyword += suffix;
+    return keyword;
+}
+
+// ---- Value texts ----------------------------------------------------------
+
+void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig &cfg)
+{
+    if (map.source == TL_SOURCE_AXIS) {
+        out.Add("AXIS");
+        return;
+    }
+    std::string_view name;
+    if (!ButtonName(cfg, map.source, map.index, &name) || map.function < TL_FUNCTION_HOLD ||
+        map.function > TL_FUNCTION_REPEAT_CONSTANT) {
+        out.Add(kUndefined);
+        return;
+    }
+    out.Add("{ ");
+    out.Add(name);
+    out.Add(", ");
+    out.Add(TlFunctionWords[map.function]);
+    if (map.function != TL_FUNCTION_REPEAT_FEATHERED) {
+        out.Add(", ");
+        out.AddFixed(map.percent1, 2);
+        out.Add(", ");
+        out.AddFixed(map.percent2, 2);
+    }
+    if (map.function == TL_FUNCTION_REPEAT_FEATHERED || map.function == TL_FUNCTION_REPEAT_CONSTANT) {
+        out.Add(", ");
+        out.AddFixed(map.rate, 2);
+    }
+    out.Add(" }");
+}
+
+void AddMotionMapLine(TextBuilder &out, std::string_view keyword, const TlMotionMap &map, const TlConfig &cfg)
+{
+    AddKeyword(out, keyword);
+    AddMotionMapValue(out, map, cfg);
+    out.Add(kEnd);
+}
+
+// Button slots know HOLD, SINGLE and REPEAT_CONSTANT; REPEAT_FEATHERED has
+// no slot form and is written UNDEFINED.
+void AddButtonMapLine(TextBuilder &out, std::string_view keyword, const TlButtonMap &map, const TlConfig &cfg)
+{
+    AddKeyword(out, keyword);
+    std::string_view name;
+    const bool plain = map.function == TL_FUNCTION_HOLD || map.function == TL_FUNCTION_SINGLE;
+    const bool repeat = map.function == TL_FUNCTION_REPEAT_CONSTANT;
+    if (!ButtonName(cfg, map.source, map.index, &name) || !(plain || repeat)) {
+        out.Add(kUndefined);
+    } else {
+        out.Add("{ ");
+        out.Add(name);
+        out.Add(", ");
+        out.Add(TlFunctionWords[map.function]);
+        if (repeat) {
+            out.Add(", ");
+            out.AddFixed(map.rate, 2);
+        }
+        out.Add(" }");
+    }
+    out.Add(kEnd);
+}
+
+// ---- The general sections ---------------------------------------------------
+
+void AddHeader(TextBuilder &out, std::string_view timeText)
+{
+    out.Add(";\r\n; Kavelin game configuration file\r\n;\r\n; This file created by TlWriteConfigFile on: ");
+    out.Add(timeText);
+    out.Add("\r\n;\r\n\r\n");
+}
+
+void AddVersionPair(TextBuilder &out, std::string_view keyword, int32_t major, int32_t minor)
+{
+    AddKeyword(out, keyword);
+    out.AddInt(major);
+    out.Add(".");
+    out.AddInt(minor);
+    out.Add(kEnd);
+}
+
+void AddVersionSection(TextBuilder &out, const TlConfig &cfg)
+{
+    out.Add("[" TL_SECTION_VERSION "]\r\n");
+    AddVersionPair(out, "VERSION", cfg.versionMajor, cfg.versionMinor);
+    AddVersionPair(out, "APPLICATION_NUMBER", cfg.applicationNumberMajor, cfg.applicationNumberMinor);
+    AddVersionPair(out, "FILE_REVISION_NUMBER", cfg.fileRevisionMajor, cfg.fileRevisionMinor);
+    out.Add(kEnd);
+}
+
+void AddIdentificationSection(TextBuilder &out, const TlConfig &cfg)
+{
+    out.Add("[" TL_SECTION_IDENTIFICATION "]\r\n");
+    AddQuotedLine(out, "APPLICATION_NAME", tl::FieldText(cfg.applicationName));
+    AddWordLine(out, "OWNER", WordOf(TlOwnerWords, 3, cfg.owner));
+    AddWordLine(out, "PLATFORM", WordOf(TlPlatformWords, 4, cfg.platform));
+    AddWordLine(out, "LEVEL", WordOf(TlLevelWords, 3, cfg.level));
+    AddWordLine(out, "ORIENTATION", WordOf(TlOrientationWords, 2, cfg.orientation));
+    AddQuotedLine(out, "DRIVER_TYPE", tl::FieldText(cfg.driverType));
+    out.Add(kEnd);
+}
+
+// "KEYWORD = { "a", "b" }" on one line.
+void AddInlineList(TextBuilder &out, std::string_view keyword, int32_t count, char *const *items)
+{
+    AddKeyword(out, keyword);
+    out.Add("{");
+    const int32_t n = Usable(count, items);
+    for (int32_t i = 0; i < n; ++i) {
+        out.Add(i > 0 ? ", " : " ");
+        out.AddQuoted(TextOrEmpty(items[i]));
+    }
+    out.Add(" }\r\n");
+}
+
+// Two strings per line.
+void AddCopyFiles(TextBuilder &out, const TlConfig &cfg)
+{
+    out.Add("COPY_FILES =\r\n   {");
+    const int32_t n = Usable(cfg.copyFileCount, cfg.copyFiles);
+    for (int32_t i = 0; i < n; ++i) {
+        out.Add(i == 0 ? "\r\n   " : (i % 2 == 1 ? ", " : ",\r\n   "));
+        out.AddQuoted(TextOrEmpty(cfg.copyFiles[i]));
+    }
+    out.Add("\r\n   }\r\n\r\n");
+}
+
+void AddCustom(TextBuilder &out, const TlConfig &cfg)
+{
+    out.Add("CUSTOM =\r\n   {\r\n");
+    const int32_t groups = Usable(cfg.customCount, cfg.custom);
+    for (int32_t g = 0; g < groups; ++g) {
+        const TlStringList &group = cfg.custom[g];
+        out.Add("   {");
+        const int32_t n = Usable(group.count, group.items);
+        for (int32_t i = 0; i < n; ++i) {
+            out.Add(i > 0 ? ", " : " ");
+            out.AddQuoted(TextOrEmpty(group.items[i]));
+        }
+        out.Add(g + 1 < groups ? " },\r\n" : " }\r\n");
+    }
+    out.Add("   }\r\n\r\n");
+}
+
+// One string per line.
+void AddInstructions(TextBuilder &out, const TlConfig &cfg)
+{
+    out.Add("INSTRUCTIONS =\r\n   {");
+    const int32_t n = Usable(cfg.instructionCount, cfg.instructions);
+    for (int32_t i = 0; i < n; ++i) {
+        out.Add(i > 0 ? ",\r\n   " : "\r\n   ");
+        out.AddQuoted(TextOrEmpty(cfg.instructions[i]));
+    }
+    out.Add("\r\n   }\r\n\r\n");
+}
+
+void AddConfigurationSection(TextBuilder &out, const TlConfig &cfg)
+{
+    out.Add("[" TL_SECTION_CONFIGURATION "]\r\n");
+    AddWordLine(out, "HIDE_FILE", cfg.hideFile != 0 ? "TRUE" : "FALSE");
+    AddInlineList(out, "EXECUTABLES", cfg.executableCount, cfg.executables);
+    AddCopyFiles(out, cfg);
+    AddQuotedLine(out, "COMMAND_LINE", TextOrEmpty(cfg.commandLine));
+    AddCustom(out, cfg);
+    AddWordLine(out, "SHOW_INSTRUCTIONS", WordOf(TlShowWords, 3, cfg.showInstructions));
+    AddInstructions(out, cfg);
+}
+
+void AddFilterLine(TextBuilder &out, int set, int32_t flags)
+{
+    out.Add("HPFM_");
+    AddKeyword(out, TlSetNames[set]);
+    out.Add("{ ");
+    for (int bit = 0; bit < 5; ++bit) {
+        if (bit > 0)
+            out.Add(", ");
+        out.Add(TlOnOff(flags & (1 << bit)));
+    }
+    out.Add(" }\r\n");
+    if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER)
+        out.Add(kEnd);
+}
+
+// "\r\n   { NAME, "label", " before each entry's last value.
+void AddButtonEntryStart(TextBuilder &out, int32_t i, std::string_view name, std::string_view label)
+{
+    out.Add(i > 0 ? ",\r\n   { " : "\r\n   { ");
+    out.Add(name);
+    out.Add(", ");
+    out.AddQuoted(label);
+    out.Add(", ");
+}
+
+void AddButtonTables(TextBuilder &out, const TlConfig &cfg)
+{
+    out.Add("; Button Functions\r\nBUTTON_MASKS =\r\n   {");
+    for (int32_t i = 0, n = Usable(cfg.buttonMaskCount, cfg.buttonMasks); i < n; ++i) {
+        const TlButtonMask &b = cfg.buttonMasks[i];
+        AddButtonEntryStart(out, i, tl::FieldText(b.name), tl::FieldText(b.label));
+        out.Add("0x");
+        out.AddHex(static_cast<uint32_t>(b.mask));
+        out.Add(" }");
+    }
+    out.Add("\r\n   }\r\n\r\nBUTTON_NUMBERS =\r\n   {");
+    for (int32_t i = 0, n = Usable(cfg.buttonNumberCount, cfg.buttonNumbers); i < n; ++i) {
+        const TlButtonNumber &b = cfg.buttonNumbers[i];
+        AddButtonEntryStart(out, i, tl::FieldText(b.name), tl::FieldText(b.label));
+        out.AddInt(b.number);
+        out.Add(" }");
+    }
+    out.Add("\r\n   }\r\n\r\nBUTTON_CHARACTERS =\r\n   {");
+    for (int32_t i = 0, n = Usable(cfg.buttonCharacterCount, cfg.buttonCharacters); i < n; ++i) {
+        const TlButtonCharacter &b = cfg.buttonCharacters[i];
+        AddButtonEntryStart(out, i, tl::FieldText(b.name), tl::FieldText(b.label));
+        out.AddQuoted(tl::FieldText(b.text));
+        out.Add(" }");
+    }
+    out.Add("\r\n   }\r\n\r\n");
+}
+
+void AddTuningSection(TextBuilder &out, const TlConfig &cfg)
+{
+    out.Add("[" TL_SECTION_TUNING "]\r\n; Motion Labels\r\n");
+    for (int axis = 0; axis < TL_AXES; ++axis) {
+        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_POS"), tl::FieldText(cfg.motionLabelPos[axis]));
+        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_NEG"), tl::FieldText(cfg.motionLabelNeg[axis]));
+    }
+    out.Add("\r\n; Application Minimum and Maximum values\r\n");
+    for (int axis = 0; axis < TL_AXES; ++axis) {
+        AddKeyword(out, AxisKeyword("APP_MIN_", axis, ""));
+        out.AddFixed(cfg.appMin[axis], 2);
+        out.Add(kEnd);
+        AddKeyword(out, AxisKeyword("APP_MAX_", axis, ""));
+        out.AddFixed(cfg.appMax[axis], 2);
+        out.Add(kEnd);
+    }
+    out.Add("\r\n; High Pass Filters\r\n"
+            "; { high axis, high translation, high rotation, translation on, rotation on }\r\n");
+    for (int set = 0; set < TL_SETS; ++set)
+        AddFilterLine(out, set, cfg.highPassFilter[set]);
+    AddButtonTables(out, cfg);
+}
+
+// ---- Device sections --------------------------------------------------------
+
+void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d)
+{
+    // letters holds six letters; a seventh character is never written.
+    auto letters = [](const TlAxisMap &map) {
+        const std::string_view text = tl::FieldText(map.letters);
+        return text.substr(0, TL_AXES);
+    };
+    out.Add("; Axis Mappings (XYZRUV is the default)\r\n");
+    AddQuotedLine(out, "AXIS_MAP_HRZ_DFLT", letters(cfg.axisMapHrzDflt[d]));
+    AddQuotedLine(out, "AXIS_MAP_VRT_DFLT", letters(cfg.axisMapVrtDflt[d]));
+    out.Add(kEnd);
+    AddQuotedLine(out, "AXIS_MAP_HRZ_USER", letters(cfg.axisMapHrzUser[d]));
+    AddQuotedLine(out, "AXIS_MAP_VRT_USER", letters(cfg.axisMapVrtUser[d]));
+    out.Add(kEnd);
+}
+
+void AddMotionMaps(TextBuilder &out, const TlConfig &cfg, int d)
+{
+    out.Add("; Motion Mapping\r\n");
+    for (int axis = 0; axis < TL_AXES; ++axis) {
+        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_DFLT"), cfg.motionMapPosDflt[d][axis], cfg);
+        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_DFLT"), cfg.motionMapNegDflt[d][axis], cfg);
+    }
+    out.Add(kEnd);
+    for (int axis = 0; axis < TL_AXES; ++axis) {
+        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_USER"), cfg.motionMapPosUser[d][axis], cfg);
+        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_USER"), cfg.motionMapNegUser[d][axis], cfg);
+    }
+    out.Add(kEnd);
+}
+
+void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d)
+{
+    const int slots = TlButtonSlotCount(d);
+    const char *const *slotNames = d == TL_KAVELIN ? TlKavelinButtonNames : TlButtonSlotNames;
+    out.Add("; The Button Mappings.\r\n");
+    for (int copy = 0; copy < 2; ++copy) {
+        const TlButtonMap *maps = copy == 0 ? cfg.buttonDflt[d] : cfg.buttonUser[d];
+        for (int slot = 0; slot < slots; ++slot) {
+            std::string keyword = "BUTTON_";
+            keyword += slotNames[slot];
+            keyword += copy == 0 ? "_DFLT" : "_USER";
+            AddButtonMapLine(out, keyword, maps[slot], cfg);
+        }
+        out.Add(kEnd);
+    }
+}
+
+void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d)
+{
+    out.Add("; Null Regions. { NegMax, NegMin, PosMin, PosMax }\r\n");
+    for (int copy = 0; copy < 2; ++copy) {
+        const TlNullRegion *regions = copy == 0 ? cfg.nullRegionDflt[d] : cfg.nullRegionUser[d];
+        const char *suffix = copy == 0 ? "_DFLT" : "_USER";
+        for (int r = 0; r < TL_NULL_REGIONS; ++r) {
+            std::string keyword = r < TL_AXES ? AxisKeyword("NULL_REGION_", r, suffix)
+                                              : std::string("NULL_REGION_BUTTON_CURVE") + suffix;
+            AddKeyword(out, keyword);
+            const float values[4] = {regions[r].negMax, regions[r].negMin, regions[r].posMin, regions[r].posMax};
+            AddFloatGroup(out, values, 4, 2);
+            out.Add(kEnd);
+        }
+        out.Add(kEnd);
+    }
+}
+
+void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d)
+{
+    out.Add("; Tuning Scalars\r\nTUNING_SCALARS = ");
+    AddFloatGroup(out, cfg.tuningScalars[d], TL_AXES, 2);
+    out.Add("\r\n\r\n; Sensitivity Values\r\n");
+    for (int set = 0; set < TL_SETS; ++set) {
+        out.Add("SENS_");
+        AddKeyword(out, TlSetNames[set]);
+        AddFloatGroup(out, cfg.sensitivity[set][d], TL_SENS_VALUES, 2);
+        out.Add(kEnd);
+        if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER)
+            out.Add(kEnd);
+    }
+    out.Add("; Sampling Frequency\r\nSAMPLING_FREQUENCY = ");
+    out.AddInt(cfg.samplingFrequency[d]);
+    out.Add("\r\n\r\n");
+}
+
+void AddCurves(TextBuilder &out, const TlConfig &cfg, int d)
+{
+    for (int c = 0; c < TL_CURVES; ++c) {
+        if (cfg.curveControlValid[d][c] != 1)
+            continue;
+        out.Add(TlCurveNames[c]);
+        out.Add("_CP =\r\n   {");
+        const TlCurveControl &control = cfg.curveControl[d][c];
+        for (int row = 0; row < TL_CP_ROWS; ++row) {
+            const float values[TL_CP_COLUMNS] = {control.column[0][row], control.column[1][row],
+                                                 control.column[2][row], control.column[3][row],
+                                                 control.column[4][row]};
+            out.Add(row > 0 ? ",\r\n   " : "\r\n   ");
+            AddFloatGroup(out, values, TL_CP_COLUMNS, 6);
+        }
+        out.Add("\r\n   }\r\n\r\n");
+    }
+    for (int c = 0; c < TL_CURVES; ++c) {
+        if (cfg.curveGiven[d][c] != 1)
+            continue;
+        const TlCurve &curve = cfg.curve[d][c];
+        out.Add(TlCurveNames[c]);
+        out.Add(" =\r\n   {");
+        for (int32_t p = 0, n = Usable(curve.pointCount, curve.points); p < n; ++p) {
+            const float values[2] = {curve.points[p].x, curve.points[p].y};
+            out.Add(p > 0 ? ",\r\n   " : "\r\n   ");
+            AddFloatGroup(out, values, 2, 6);
+        }
+        out.Add("\r\n   }\r\n\r\n");
+    }
+}
+
+void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d)
+{
+    out.Add("[");
+    out.Add(TlDeviceNames[d]);
+    out.Add("]\r\n");
+    AddAxisMaps(out, cfg, d);
+    AddMotionMaps(out, cfg, d);
+    AddButtonMaps(out, cfg, d);
+    AddNullRegions(out, cfg, d);
+    AddScalarsAndSensitivity(out, cfg, d);
+    AddCurves(out, cfg, d);
+}
+
+// ---- The whole text -------------------------------------------------------
+
+// Room for the whole text, so that building it never reallocates: fixed
+// parts, then every list (escaping can double a string) and point list.
+size_t EstimateSize(const TlConfig &cfg)
+{
+    size_t size = 8192;
+    auto strings = [&size](int32_t count, char *const *items) {
+        for (int32_t i = 0, n = Usable(count, items); i < n; ++i)
+            size += 8 + (items[i] != nullptr ? 2 * std::char_traits<char>::length(items[i]) : 0);
+    };
+    strings(cfg.executableCount, cfg.executables);
+    strings(cfg.copyFileCount, cfg.copyFiles);
+    strings(cfg.instructionCount, cfg.instructions);
+    for (int32_t g = 0, n = Usable(cfg.customCount, cfg.custom); g < n; ++g)
+        strings(cfg.custom[g].count, cfg.custom[g].items);
+    if (cfg.commandLine != nullptr)
+        size += 2 * std::char_traits<char>::length(cfg.commandLine);
+    size += 96 * static_cast<size_t>(Usable(cfg.buttonMaskCount, cfg.buttonMasks));
+    size += 96 * static_cast<size_t>(Usable(cfg.buttonNumberCount, cfg.buttonNumbers));
+    size += 608 * static_cast<size_t>(Usable(cfg.buttonCharacterCount, cfg.buttonCharacters));
+    for (int d = 0; d < TL_DEVICES; ++d) {
+        if (cfg.devicePresent[d] == 0)
+            continue;
+        size += 6144;
+        for (int c = 0; c < TL_CURVES; ++c) {
+            if (cfg.curveControlValid[d][c] == 1)
+                size += 512;
+            if (cfg.curveGiven[d][c] == 1)
+                size += 64 + 40 * static_cast<size_t>(Usable(cfg.curve[d][c].pointCount, cfg.curve[d][c].points));
+        }
+    }
+    return size;
+}
+
+// The C library's 24-character local time text, without its newline.
+std::string LocalTimeText()
+{
+    static const char *const kDays[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char *const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    const bool known = localtime_s(&local, &now) == 0;
+#else
+    const bool known = localtime_r(&now, &local) != nullptr;
+#endif
+    if (!known || local.tm_wday < 0 || local.tm_wday > 6 || local.tm_mon < 0 || local.tm_mon > 11)
+        return "Thu Jan  1 00:00:00 1970";
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d", kDays[local.tm_wday], kMonths[local.tm_mon],
+                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, local.tm_year + 1900);
+    return text;
+}
+
+// The whole file text in *text; false when memory ran out.
+bool BuildConfigText(const TlConfig &cfg, std::string *text)
+{
+    try {
+        TextBuilder out(EstimateSize(cfg));
+        AddHeader(out, LocalTimeText());
+        AddVersionSection(out, cfg);
+        AddIdentificationSection(out, cfg);
+        AddConfigurationSection(out, cfg);
+        AddTuningSection(out, cfg);
+        for (int d = 0; d < TL_DEVICES; ++d) {
+            if (cfg.devicePresent[d] != 0)
+                AddDeviceSection(out, cfg, d);
+        }
+        *text = out.Take();
+        return true;
+    } catch (...) { // std::bad_alloc, std::length_error
+        return false;
+    }
+}
+
+int WriteAll(FILE *file, const std::string &text)
+{
+    return std::fwrite(text.data(), 1, text.size(), file) == text.size() ? TL_WRITE_OK : TL_WRITE_FAILED;
+}
+
+} // namespace
+
+int TlWriteConfigFile(const TlConfig *cfg, const char *path)
+{
+    if (cfg == nullptr)
+        return TL_WRITE_NULL_RECORD;
+    if (cfg->versionMajor < 5)
+        return TL_WRITE_OLD_VERSION;
+    std::string text;
+    if (path == nullptr || !BuildConfigText(*cfg, &text))
+        return TL_WRITE_FAILED;
+    return tl::ReplaceFileBytes(path, text.data(), text.size()) ? TL_WRITE_OK : TL_WRITE_FAILED;
+}
+
+int TlWriteConfigStream(const TlConfig *cfg, FILE *file)
+{
+    if (cfg == nullptr)
+        return TL_WRITE_NULL_RECORD;
+    if (cfg->versionMajor < 5)
+        return TL_WRITE_OLD_VERSION;
+    std::string text;
+    if (file == nullptr || !BuildConfigText(*cfg, &text))
+        return TL_WRITE_FAILED;
+    // Flush so that a failure to store the bytes is reported here, not lost.
+    if (WriteAll(file, text) != TL_WRITE_OK || std::fflush(file) != 0)
+        return TL_WRITE_FAILED;
+    return TL_WRITE_OK;
+}
+
+int TlWriteQuoted(const char *text, FILE *file)
+{
+    if (file == nullptr)
+        return TL_WRITE_FAILED;
+    try {
+        const std::string_view value = TextOrEmpty(text);
+        TextBuilder out(2 * value.size() + 2);
+        out.AddQuoted(value);
+        return WriteAll(file, out.Text());
+    } catch (...) {
+        return TL_WRITE_FAILED;
+    }
+}
+
+int TlFormatMotionMap(FILE *file, const char *keyword, const TlMotionMap *map, const TlConfig *cfg)
+{
+    if (file == nullptr || keyword == nullptr || map == nullptr || cfg == nullptr)
+        return TL_WRITE_FAILED;
+    try {
+        TextBuilder out(128);
+        AddMotionMapLine(out, keyword, *map, *cfg);
+        return WriteAll(file, out.Text());
+    } catch (...) {
+        return TL_WRITE_FAILED;
+    }
+}
+
+const char *TlOnOff(int flag)
+{
+    return flag != 0 ? "ON" : "OFF";
+}
