@@ -119,16 +119,9 @@ private:
 
     bool ParseKeyLine(std::string_view line) {
         if (line.back() != ']') return Problem("a key line must end with ']'");
-        std::string_view path = line.substr(1, line.size() - 2);
-        const bool remove = !path.empty() && path[0] == '-';
-        if (remove) path.remove_prefix(1);
+        const std::string_view path = line.substr(1, line.size() - 2);
         if (RegSplitPath(path).empty()) return Problem("the key has no name");
-        if (remove) {
-            tree_.Remove(path);
-            key_ = nullptr;  // values after a removed key belong nowhere
-        } else {
-            key_ = &tree_.Create(path);
-        }
+        key_ = &tree_.Create(path);
         return true;
     }
 
@@ -167,10 +160,6 @@ private:
     }
 
     bool ParseData(const std::string &name, std::string_view data) {
-        if (data == "-") {
-            key_->RemoveValue(name);
-            return true;
-        }
         if (!data.empty() && data[0] == '"') {
             std::string text;
             std::string_view rest;
@@ -202,7 +191,7 @@ private:
             }
             list = data.substr(close + 2);
         } else {
-            return Problem("unknown value data (expected \"text\", hex:, hex(n):, dword: or -)");
+            return Problem("unknown value data (expected \"text\", hex:, hex(n): or dword:)");
         }
         std::vector<std::uint8_t> bytes;
         if (!ParseHexList(list, &bytes)) return false;

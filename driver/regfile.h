@@ -1,11 +1,11 @@
 // REGEDIT4 .reg files: the text form of a registry, read into and written
 // from a RegTree.
 //
-// Understood: the "REGEDIT4" header, comments (";"), key lines "[path]" and
-// "[-path]" (remove the key), value lines "name"=... and @=... with string
-// data ("text", escapes \\ and \"), hex: (REG_BINARY), hex(n): (type n),
-// dword: and "-" (remove the value); hex data may go on over lines that end
-// with a backslash. Text is single-byte; either line end reads.
+// Understood: the "REGEDIT4" header, comments (";"), key lines "[path]",
+// value lines "name"=... and @=... with string data ("text", escapes \\ and
+// \"), hex: (REG_BINARY), hex(n): (type n) and dword:; hex data may go on
+// over lines that end with a backslash. Text is single-byte; either line end
+// reads.
 //
 // Written: the same form with CR LF line ends, one section per key that has
 // values or no subkeys, hex lines wrapped below 80 columns. A REG_SZ value is

@@ -1,7 +1,5 @@
 #include "regtree.h"
 
-#include <algorithm>
-
 namespace {
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -43,14 +41,6 @@ RegNode &RegNode::ChildOrNew(std::string_view name) {
     return *children_.back();
 }
 
-bool RegNode::RemoveChild(std::string_view name) {
-    auto it = std::find_if(children_.begin(), children_.end(),
-                           [name](const auto &child) { return RegNamesEqual(child->Name(), name); });
-    if (it == children_.end()) return false;
-    children_.erase(it);
-    return true;
-}
-
 const RegValue *RegNode::Value(std::string_view name) const {
     for (const RegValue &value : values_) {
         if (RegNamesEqual(value.name, name)) return &value;
@@ -67,14 +57,6 @@ void RegNode::SetValue(std::string_view name, std::uint32_t type, std::vector<st
         }
     }
     values_.push_back(RegValue{std::string(name), type, std::move(data)});
-}
-
-bool RegNode::RemoveValue(std::string_view name) {
-    auto it = std::find_if(values_.begin(), values_.end(),
-                           [name](const RegValue &value) { return RegNamesEqual(value.name, name); });
-    if (it == values_.end()) return false;
-    values_.erase(it);
-    return true;
 }
 
 RegNode *RegTree::Find(RegNode &from, std::string_view path) {
@@ -96,13 +78,3 @@ RegNode &RegTree::Create(RegNode &from, std::string_view path) {
     return *node;
 }
 
-bool RegTree::Remove(RegNode &from, std::string_view path) {
-    std::vector<std::string_view> names = RegSplitPath(path);
-    if (names.empty()) return false;
-    RegNode *parent = &from;
-    for (size_t i = 0; i + 1 < names.size(); ++i) {
-        parent = parent->Child(names[i]);
-        if (parent == nullptr) return false;
-    }
-    return parent->RemoveChild(names.back());
-}

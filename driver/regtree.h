@@ -32,16 +32,12 @@ public:
     const RegNode *Child(std::string_view name) const;
     // The child called name, added at the end when missing.
     RegNode &ChildOrNew(std::string_view name);
-    // Removes the child called name and everything below it; false when missing.
-    bool RemoveChild(std::string_view name);
     const std::vector<std::unique_ptr<RegNode>> &Children() const { return children_; }
 
     // The value called name, or null.
     const RegValue *Value(std::string_view name) const;
     // Replaces the value called name (keeping its place) or adds it at the end.
     void SetValue(std::string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
-    // False when there is no such value.
-    bool RemoveValue(std::string_view name);
     const std::vector<RegValue> &Values() const { return values_; }
 
 private:
@@ -63,13 +59,10 @@ public:
     static const RegNode *Find(const RegNode &from, std::string_view path);
     // The key at path below from, creating every missing level.
     static RegNode &Create(RegNode &from, std::string_view path);
-    // Removes the key at path below from with everything under it.
-    static bool Remove(RegNode &from, std::string_view path);
 
     RegNode *Find(std::string_view path) { return Find(root_, path); }
     const RegNode *Find(std::string_view path) const { return Find(root_, path); }
     RegNode &Create(std::string_view path) { return Create(root_, path); }
-    bool Remove(std::string_view path) { return Remove(root_, path); }
 
 private:
     RegNode root_;

@@ -65,23 +65,6 @@ TEST(ReciprocalCurve, ReExpressesEachSegmentOverSixteenByX) {
     }
 }
 
-TEST(NullRegion, GivesBothSidesWithTheirScales) {
-    const struct {
-        TlNullRegion region;  // negMin, negMax, posMin, posMax
-        NullRegionValue expected;
-    } cases[] = {
-        // { NegMax -1, NegMin -0.1, PosMin 0.1, PosMax 1 }: scales truncate 65536 / 0.9.
-        {{-0.1f, -1.0f, 0.1f, 1.0f}, {65536, 6553, 72817, -65536, -6553, 72817}},
-        // A side of zero width has scale 0.
-        {{-0.25f, -0.5f, 0.2f, 0.2f}, {13107, 13107, 0, -32768, -16384, 262144}},
-        {{0.0f, -1.0f, 0.0f, 1.0f}, {65536, 0, 65536, -65536, 0, 65536}},
-    };
-    for (const auto &c : cases) {
-        const NullRegionValue value = RegCfgNullRegion(c.region);
-        EXPECT_EQ(NullRegionValueBytes(c.expected), NullRegionValueBytes(value)) << c.region.posMin;
-    }
-}
-
 TEST(AxisMap, CountsValidPlacesUpToAnEarlyEnd) {
     const struct {
         const char *map;

@@ -61,24 +61,22 @@ std::string DriverTest::DriverPath(const std::string &key) const {
     return path;
 }
 
-namespace {
-
-std::vector<std::string> WithoutPrefix(std::vector<std::string> lines, const std::string &prefix) {
-    for (std::string &line : lines) {
-        const size_t at = line.find(prefix);
-        if (at != std::string::npos) line.erase(at, prefix.size());
+std::vector<std::string> DriverTest::Steps() const {
+    const std::string prefix = "HKLM\\" + DriverPath("") + "\\";
+    std::vector<std::string> steps = calls_->Steps();
+    for (std::string &step : steps) {
+        const size_t at = step.find(prefix);
+        if (at != std::string::npos) step.erase(at, prefix.size());
     }
-    return lines;
+    return steps;
 }
-
-}  // namespace
 
 std::vector<std::string> DriverTest::Writes() const {
-    return WithoutPrefix(calls_->Trace("set"), DriverPath("") + "\\");
-}
-
-std::vector<std::string> DriverTest::Steps() const {
-    return WithoutPrefix(calls_->Sequence(), DriverPath("") + "\\");
+    std::vector<std::string> writes;
+    for (const std::string &step : Steps()) {
+        if (step.compare(0, 4, "set ") == 0) writes.push_back(step);
+    }
+    return writes;
 }
 
 void DriverTest::CreateDriverKey() {
@@ -114,6 +112,13 @@ bool DriverTest::GetValue(const std::string &key, const std::string &name, std::
     }
     backend_->CloseKey(opened);
     return result == kRegSuccess;
+}
+
+std::vector<std::uint8_t> DriverTest::Value(const std::string &key, const std::string &name) {
+    std::vector<std::uint8_t> data;
+    std::uint32_t type = 0;
+    EXPECT_TRUE(GetValue(key, name, &type, &data)) << key << ":" << name;
+    return data;
 }
 
 bool DriverTest::KeyExists(const std::string &key) {

@@ -42,11 +42,13 @@ protected:
     // or the value is missing.
     bool GetValue(const std::string &key, const std::string &name, std::uint32_t *type,
                   std::vector<std::uint8_t> *data);
+    // The value's bytes; a missing value fails the test and gives none.
+    std::vector<std::uint8_t> Value(const std::string &key, const std::string &name);
     bool KeyExists(const std::string &key);
-    // The recorder's "set" trace and whole sequence, with keys given relative
-    // to the driver key ("JoystickSettings\\Marrowel:Joystick1Filter").
-    std::vector<std::string> Writes() const;
+    // The recorder's steps, with keys given relative to the driver key
+    // ("set JoystickSettings\\Marrowel:Joystick1Filter"); Writes() only the "set" ones.
     std::vector<std::string> Steps() const;
+    std::vector<std::string> Writes() const;
 
     // The path below HKEY_LOCAL_MACHINE of a key given relative to the driver key.
     std::string DriverPath(const std::string &key) const;

@@ -8,6 +8,8 @@
 
 namespace {
 
+const char kOemKey[] = "JoystickSettings\\Marrowel";
+
 TEST(FixedPoint, ConvertsByTruncatingAndWrapsModulo2To32) {
     const struct {
         double value;
@@ -48,35 +50,6 @@ TEST(Layouts, HardwareConfigurationIsTheFixedDefault) {
     EXPECT_EQ(Le32Bytes(fields), std::vector<std::uint8_t>(config.begin(), config.end()));
 }
 
-TEST(Layouts, CurveAndNullRegionFieldsSitAtTheirOffsets) {
-    CurveValue curve;
-    curve.count = 2;
-    curve.start[1] = 0x01020304;
-    curve.end[0] = -1;
-    curve.slope[31] = 7;
-    curve.intercept[1] = 9;
-    const auto bytes = CurveValueBytes(curve);
-    auto at = [&bytes](std::size_t offset) {
-        return std::vector<std::uint8_t>(bytes.begin() + offset, bytes.begin() + offset + 4);
-    };
-    EXPECT_EQ(Le32Bytes({2}), at(0));
-    EXPECT_EQ(Le32Bytes({0x01020304}), at(4 + 4));
-    EXPECT_EQ(Le32Bytes({-1}), at(132));
-    EXPECT_EQ(Le32Bytes({7}), at(260 + 31 * 4));
-    EXPECT_EQ(Le32Bytes({9}), at(388 + 4));
-
-    const NullRegionValue region{1, 2, 3, 4, 5, 6};
-    const auto regionBytes = NullRegionValueBytes(region);
-    EXPECT_EQ(Le32Bytes({1, 2, 3, 4, 5, 6}), std::vector<std::uint8_t>(regionBytes.begin(), regionBytes.end()));
-}
-
-TEST(ValueNames, CarryTheJoystickNumberAndLetter) {
-    EXPECT_EQ("Joy1ConfigurationFile", JoyRegValueName(kJoyConfigurationFileName, 0));
-    EXPECT_EQ("Joystick16OEMcfgMode", JoyRegValueName(kJoyCfgModeName, 15));
-    EXPECT_EQ("Joystick1OEMfAxis", JoyRegValueName(kJoyAxisCurveName, 0, 'f'));
-    EXPECT_EQ("Joystick3OEMvNullRegion", JoyRegValueName(kJoyNullRegionName, 2, 'v'));
-}
-
 class StoreTest : public DriverTest {};
 
 TEST_F(StoreTest, OemKeyIsCreatedBelowAnExistingDriverKeyOnly) {
@@ -90,7 +63,7 @@ TEST_F(StoreTest, OemKeyIsCreatedBelowAnExistingDriverKeyOnly) {
     ASSERT_TRUE(JoyRegOpenOemKey(Calls(), &key));
     EXPECT_EQ(1, Calls().OpenKeyCount());  // only the key handed to the caller
     Calls().CloseKey(key);
-    EXPECT_TRUE(KeyExists("JoystickSettings\\Marrowel"));
+    EXPECT_TRUE(KeyExists(kOemKey));
 }
 
 TEST_F(StoreTest, FindControllerTakesTheFirstExactCallout) {
@@ -115,22 +88,13 @@ TEST_F(StoreTest, FindControllerTakesTheFirstExactCallout) {
     }
 }
 
-TEST_F(StoreTest, FindControllerWithoutCurrentSettingsOrDriverIsMinusOne) {
-    CreateDriverKey();
-    EXPECT_EQ(-1, JoyRegFindController(Calls()));
-    PutCallout(1, "velix.vxd");
-    Calls().noJoystickDriver = true;
-    EXPECT_EQ(-1, JoyRegFindController(Calls()));
-    EXPECT_TRUE(Calls().Trace("create").empty());
-}
-
 TEST_F(StoreTest, AxisMapRewriteKeepsTheOtherBytesAndTheStoredLength) {
     CreateDriverKey();
     std::vector<std::uint8_t> full(28), shortRecord(24, 0x33), oversized(30, 0x44);
     for (int i = 0; i < 28; ++i) full[i] = static_cast<std::uint8_t>(0xA0 + i);
-    PutValue("JoystickSettings\\Marrowel", "Joystick1OEMConfiguration", kRegBinary, full);
-    PutValue("JoystickSettings\\Marrowel", "Joystick2OEMConfiguration", kRegBinary, shortRecord);
-    PutValue("JoystickSettings\\Marrowel", "Joystick4OEMConfiguration", kRegBinary, oversized);
+    PutValue(kOemKey, "Joystick1OEMConfiguration", kRegBinary, full);
+    PutValue(kOemKey, "Joystick2OEMConfiguration", kRegBinary, shortRecord);
+    PutValue(kOemKey, "Joystick4OEMConfiguration", kRegBinary, oversized);
 
     RegKey oem = 0;
     ASSERT_TRUE(JoyRegOpenOemKey(Calls(), &oem));
@@ -138,63 +102,29 @@ TEST_F(StoreTest, AxisMapRewriteKeepsTheOtherBytesAndTheStoredLength) {
     Calls().CloseKey(oem);
 
     std::vector<std::uint8_t> expected(full.begin(), full.begin() + 21);
-    for (char c : std::string("XYzRUV")) expected.push_back(static_cast<std::uint8_t>(c));
-    expected.push_back(0);
-    std::vector<std::uint8_t> data;
-    std::uint32_t type = 0;
-    ASSERT_TRUE(GetValue("JoystickSettings\\Marrowel", "Joystick1OEMConfiguration", &type, &data));
-    EXPECT_EQ(expected, data);
-    EXPECT_EQ(kRegBinary, type);
-
-    std::vector<std::uint8_t> expectedShort(shortRecord.begin(), shortRecord.begin() + 21);
-    expectedShort.insert(expectedShort.end(), {'X', 'Y', 'z'});
-    ASSERT_TRUE(GetValue("JoystickSettings\\Marrowel", "Joystick2OEMConfiguration", &type, &data));
-    EXPECT_EQ(expectedShort, data);
-
+    expected.insert(expected.end(), {'X', 'Y', 'z', 'R', 'U', 'V', 0});
+    EXPECT_EQ(expected, Value(kOemKey, "Joystick1OEMConfiguration"));
+    expected.assign(shortRecord.begin(), shortRecord.begin() + 21);
+    expected.insert(expected.end(), {'X', 'Y', 'z'});
+    EXPECT_EQ(expected, Value(kOemKey, "Joystick2OEMConfiguration"));
     // Missing (number 3) is never created; oversized (number 4) is left alone.
-    EXPECT_FALSE(GetValue("JoystickSettings\\Marrowel", "Joystick3OEMConfiguration", &type, &data));
-    ASSERT_TRUE(GetValue("JoystickSettings\\Marrowel", "Joystick4OEMConfiguration", &type, &data));
-    EXPECT_EQ(oversized, data);
-    EXPECT_EQ((std::vector<std::string>{"JoystickSettings\\Marrowel:Joystick1OEMConfiguration",
-                                        "JoystickSettings\\Marrowel:Joystick2OEMConfiguration"}),
+    EXPECT_EQ(oversized, Value(kOemKey, "Joystick4OEMConfiguration"));
+    EXPECT_EQ((std::vector<std::string>{"set JoystickSettings\\Marrowel:Joystick1OEMConfiguration",
+                                        "set JoystickSettings\\Marrowel:Joystick2OEMConfiguration"}),
               Writes());
 }
 
-TEST_F(StoreTest, IdentityReplacesTheConfigurationAndStopsAtAFailedWrite) {
+TEST_F(StoreTest, IdentityIsNeverWrittenIntoANewKeyAndStopsAtAFailedWrite) {
     CreateDriverKey();
     EXPECT_FALSE(JoyRegSetOemIdentity(Calls(), 2));
-    EXPECT_FALSE(KeyExists(kJoyCurrentSettingsKey));  // never created
+    EXPECT_FALSE(KeyExists(kJoyCurrentSettingsKey));
 
     PutValue(kJoyCurrentSettingsKey, "Joystick3Configuration", kRegBinary, std::vector<std::uint8_t>(200, 1));
     Calls().failingValueName = "Joystick3OEMName";
     EXPECT_FALSE(JoyRegSetOemIdentity(Calls(), 2));
-    std::vector<std::uint8_t> data;
-    std::uint32_t type = 0;
-    ASSERT_TRUE(GetValue(kJoyCurrentSettingsKey, "Joystick3Configuration", &type, &data));
-    HwConfigBytes config;
-    JoyRegDefaultHwConfig(config);
-    EXPECT_EQ(std::vector<std::uint8_t>(config.begin(), config.end()), data);
-    EXPECT_FALSE(GetValue(kJoyCurrentSettingsKey, "Joystick3OEMCallout", &type, &data));
-
-    Calls().failingValueName.clear();
-    EXPECT_TRUE(JoyRegSetOemIdentity(Calls(), 2));
-    ASSERT_TRUE(GetValue(kJoyCurrentSettingsKey, "Joystick3OEMName", &type, &data));
-    EXPECT_EQ(TextBytes("Marrowel"), data);
-    ASSERT_TRUE(GetValue(kJoyCurrentSettingsKey, "Joystick3OEMCallout", &type, &data));
-    EXPECT_EQ(TextBytes("velix.vxd"), data);
-    EXPECT_EQ(kRegSz, type);
+    EXPECT_EQ(kHwConfigSize, Value(kJoyCurrentSettingsKey, "Joystick3Configuration").size());
+    EXPECT_EQ((std::vector<std::string>{"set CurrentJoystickSettings:Joystick3Configuration"}), Writes());
     EXPECT_EQ(0, Calls().OpenKeyCount());
-}
-
-TEST_F(StoreTest, AFailedCloseOfTheOemKeyBeepsButTheResetStillCounts) {
-    CreateDriverKey();
-    Calls().failingCloseKeySuffix = "Marrowel";
-    EXPECT_TRUE(JoyRegResetOemHwConfig(Calls(), 0));
-    EXPECT_EQ(1, Calls().Beeps());
-    std::vector<std::uint8_t> data;
-    std::uint32_t type = 0;
-    EXPECT_TRUE(GetValue("JoystickSettings\\Marrowel", "Joystick1Configuration", &type, &data));
-    EXPECT_EQ(kHwConfigSize, data.size());
 }
 
 }  // namespace
