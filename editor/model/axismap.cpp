@@ -17,13 +17,6 @@ int AxisOfLetter(char letter) {
 
 } // namespace
 
-AxisRows UnmappedRows() {
-    AxisRows rows;
-    rows.axis.fill(kNoAxis);
-    rows.invert.fill(0);
-    return rows;
-}
-
 char AxisLetter(int axis, bool inverted) {
     if (axis < 0 || axis >= kRows) return '-';
     const char letter = kLetters[axis];
@@ -32,25 +25,39 @@ char AxisLetter(int axis, bool inverted) {
 
 char VerticalLetter(char horizontal) {
     switch (horizontal) {
-    case 'X': return 'X';
-    case 'x': return 'x';
-    case 'R': return 'R';
-    case 'r': return 'r';
-    case 'Y': return 'z';
-    case 'y': return 'Z';
-    case 'Z': return 'Y';
-    case 'z': return 'y';
-    case 'U': return 'v';
-    case 'u': return 'V';
-    case 'V': return 'U';
-    case 'v': return 'u';
-    default: return '-';
+    case 'X':
+        return 'X';
+    case 'x':
+        return 'x';
+    case 'R':
+        return 'R';
+    case 'r':
+        return 'r';
+    case 'Y':
+        return 'z';
+    case 'y':
+        return 'Z';
+    case 'Z':
+        return 'Y';
+    case 'z':
+        return 'y';
+    case 'U':
+        return 'v';
+    case 'u':
+        return 'V';
+    case 'V':
+        return 'U';
+    case 'v':
+        return 'u';
+    default:
+        return '-';
     }
 }
 
 std::string HorizontalMapText(const AxisRows &rows) {
     std::string text(kRows, '-');
-    for (int i = 0; i < kRows; ++i) text[i] = AxisLetter(rows.axis[i], rows.invert[i] != 0);
+    for (int i = 0; i < kRows; ++i)
+        text[i] = AxisLetter(rows.axis[i], rows.invert[i] != 0);
     return text;
 }
 

@@ -33,7 +33,8 @@ bool SetGameDefaults(TlConfig &cfg) {
         cfg.appMin[i] = -0.5f;
         cfg.appMax[i] = 0.5f;
     }
-    for (int set = 0; set < TL_SETS; ++set) cfg.highPassFilter[set] = TL_HPF_TRANSLATION_ON | TL_HPF_ROTATION_ON;
+    for (int set = 0; set < TL_SETS; ++set)
+        cfg.highPassFilter[set] = TL_HPF_TRANSLATION_ON | TL_HPF_ROTATION_ON;
     EmptyButtonTables(cfg);
     return commandLineSet;
 }
@@ -51,10 +52,12 @@ void ClearKavelinButtons(TlConfig &cfg) {
 
 void SetFixedSensitivities(TlConfig &cfg) {
     for (int v = 0; v < TL_SENS_VALUES; ++v) {
-        cfg.sensitivity[TL_SET_BEG_DFLT][kKavelin][v] = cfg.sensitivity[TL_SET_BEG_USER][kKavelin][v] = kBeginnerSens[v];
+        cfg.sensitivity[TL_SET_BEG_DFLT][kKavelin][v] = cfg.sensitivity[TL_SET_BEG_USER][kKavelin][v] =
+            kBeginnerSens[v];
         cfg.sensitivity[TL_SET_INT_DFLT][kKavelin][v] = cfg.sensitivity[TL_SET_INT_USER][kKavelin][v] =
             kIntermediateSens[v];
-        cfg.sensitivity[TL_SET_EXP_DFLT][kKavelin][v] = cfg.sensitivity[TL_SET_EXP_USER][kKavelin][v] = kExpertSens[v];
+        cfg.sensitivity[TL_SET_EXP_DFLT][kKavelin][v] = cfg.sensitivity[TL_SET_EXP_USER][kKavelin][v] =
+            kExpertSens[v];
     }
 }
 
@@ -66,7 +69,8 @@ void SetButtonCurveDeadZone(TlConfig &cfg) {
 // Sampling frequency 14 and no point list written: the driver's own curves apply.
 void SetDriverCurves(TlConfig &cfg) {
     cfg.samplingFrequency[kKavelin] = 14;
-    for (int c = 0; c < TL_CURVES; ++c) cfg.curveGiven[kKavelin][c] = 0;
+    for (int c = 0; c < TL_CURVES; ++c)
+        cfg.curveGiven[kKavelin][c] = 0;
 }
 
 } // namespace
@@ -130,7 +134,8 @@ void NormaliseOpenedRecord(TlConfig &cfg, bool internal) {
             cfg.nullRegionUser[kKavelin][i].posMax = 1;
         }
     } else {
-        for (int i = 0; i < kRows; ++i) cfg.nullRegionDflt[kKavelin][i] = cfg.nullRegionUser[kKavelin][i];
+        for (int i = 0; i < kRows; ++i)
+            cfg.nullRegionDflt[kKavelin][i] = cfg.nullRegionUser[kKavelin][i];
     }
     SetButtonCurveDeadZone(cfg);
     SetFixedSensitivities(cfg);

@@ -14,9 +14,13 @@ InstallPaths MakeInstallPaths(const std::string &registryValue) {
     return paths;
 }
 
-std::string JoinWindowsPath(const std::string &folder, const std::string &name) { return folder + "\\" + name; }
+std::string JoinWindowsPath(const std::string &folder, const std::string &name) {
+    return folder + "\\" + name;
+}
 
-std::string KcgPattern(const std::string &folder) { return JoinWindowsPath(folder, "*.kcg"); }
+std::string KcgPattern(const std::string &folder) {
+    return JoinWindowsPath(folder, "*.kcg");
+}
 
 std::string ProgramFolder(const std::string &programPath) {
     const size_t slash = programPath.rfind('\\');

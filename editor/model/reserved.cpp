@@ -29,7 +29,8 @@ bool CollectFromFile(const std::string &path, bool takeExes, TlStringList &title
     bool complete = true;
     if (takeExes)
         for (int i = 0; i < file->executableCount; ++i)
-            if (file->executables[i]) complete = AppendString(exes.items, exes.count, file->executables[i]) && complete;
+            if (file->executables[i])
+                complete = AppendString(exes.items, exes.count, file->executables[i]) && complete;
     return AppendString(titles.items, titles.count, file->applicationName) && complete;
 }
 
@@ -38,13 +39,18 @@ bool CollectFromFile(const std::string &path, bool takeExes, TlStringList &title
 bool CollectReservedNames(const std::vector<std::string> &winFiles, const std::vector<std::string> &dosFiles,
                           TlStringList &titles, TlStringList &exes) {
     bool complete = true;
-    for (const std::string &path : winFiles) complete = CollectFromFile(path, true, titles, exes) && complete;
-    for (const std::string &path : dosFiles) complete = CollectFromFile(path, false, titles, exes) && complete;
-    for (const char *name : kFixedReservedExes) complete = AppendString(exes.items, exes.count, name) && complete;
+    for (const std::string &path : winFiles)
+        complete = CollectFromFile(path, true, titles, exes) && complete;
+    for (const std::string &path : dosFiles)
+        complete = CollectFromFile(path, false, titles, exes) && complete;
+    for (const char *name : kFixedReservedExes)
+        complete = AppendString(exes.items, exes.count, name) && complete;
     return complete;
 }
 
-void FreeNameList(TlStringList &list) { EmptyStringList(list.items, list.count); }
+void FreeNameList(TlStringList &list) {
+    EmptyStringList(list.items, list.count);
+}
 
 std::vector<std::string> ListKcgFiles(const std::string &folder) {
     std::vector<std::string> files;

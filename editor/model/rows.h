@@ -24,11 +24,20 @@ struct AxisRows {
     RowInts invert; // 1: the ball axis drives the row inverted
 };
 
-inline bool operator==(const AxisRows &a, const AxisRows &b) { return a.axis == b.axis && a.invert == b.invert; }
-inline bool operator!=(const AxisRows &a, const AxisRows &b) { return !(a == b); }
+inline bool operator==(const AxisRows &a, const AxisRows &b) {
+    return a.axis == b.axis && a.invert == b.invert;
+}
+inline bool operator!=(const AxisRows &a, const AxisRows &b) {
+    return !(a == b);
+}
 
 // Every row unmapped and not inverted: a new document.
-AxisRows UnmappedRows();
+inline AxisRows UnmappedRows() {
+    AxisRows rows;
+    rows.axis.fill(kNoAxis);
+    rows.invert.fill(0);
+    return rows;
+}
 
 } // namespace model
 

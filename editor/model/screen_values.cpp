@@ -9,26 +9,32 @@
 
 namespace model {
 
-const char *const kDefaultInstructions = "Game setup instructions for [Game]:\r\n  1. Type Instructions Here\r\n"
-                                         "[Game] should now be configured for use with the Kavelin.";
+const char *const kDefaultInstructions =
+    "Game setup instructions for [Game]:\r\n  1. Type Instructions Here\r\n"
+    "[Game] should now be configured for use with the Kavelin.";
 const char *const kUnusedRowLabel = "\nUnused";
 const char *const kUntitledFileName = "Untitled.kcg";
 
 namespace {
 
-bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 std::string Trim(const std::string &text) {
     size_t begin = 0, end = text.size();
-    while (begin < end && IsWhiteSpace(text[begin])) ++begin;
-    while (end > begin && IsWhiteSpace(text[end - 1])) --end;
+    while (begin < end && IsWhiteSpace(text[begin]))
+        ++begin;
+    while (end > begin && IsWhiteSpace(text[end - 1]))
+        --end;
     return text.substr(begin, end - begin);
 }
 
 void SetInstructions(ScreenValues &screens, const TlConfig &cfg, const std::string &defaultInstructions) {
     screens.includeInstructions = cfg.instructionCount > 0;
-    screens.instructions = screens.includeInstructions ? JoinInstructions(cfg.instructions, cfg.instructionCount)
-                                                       : defaultInstructions;
+    screens.instructions = screens.includeInstructions
+                               ? JoinInstructions(cfg.instructions, cfg.instructionCount)
+                               : defaultInstructions;
 }
 
 // Motion-map sources of row i: a labelled direction drives the game axis, an
@@ -54,9 +60,12 @@ void SetDeadZone(TlConfig &cfg, int i, const ScreenValues &screens) {
 
 const char *OwnerText(int owner) {
     switch (owner) {
-    case TL_OWNER_QUORVANE: return "QUORVANE";
-    case TL_OWNER_USER: return "USER";
-    default: return "OEM";
+    case TL_OWNER_QUORVANE:
+        return "QUORVANE";
+    case TL_OWNER_USER:
+        return "USER";
+    default:
+        return "OEM";
     }
 }
 

@@ -17,15 +17,22 @@ enum {
     kLastDeadZoneSlider = 1743
 };
 
-bool IsSuggestButton(int id) { return id == 1669 || id == 1670 || id == 1671 || id == 1672 || id == 1730 || id == 1731; }
+bool IsSuggestButton(int id) {
+    return id == 1669 || id == 1670 || id == 1671 || id == 1672 || id == 1730 || id == 1731;
+}
 
 std::string FixedTip(int id) {
     switch (id) {
-    case kExecutableEdit: return "Press the Add To List button to add exe name.";
-    case kInstructionsEdit: return "These instructions will appear in the Customizer.";
-    case kInstructionsCheck: return "Check this box to include the instructions.";
-    case kRevisionEdit: return "This can be modified through the Advanced menu.";
-    default: return IsSuggestButton(id) ? "Based on current Axis Map" : "";
+    case kExecutableEdit:
+        return "Press the Add To List button to add exe name.";
+    case kInstructionsEdit:
+        return "These instructions will appear in the Customizer.";
+    case kInstructionsCheck:
+        return "Check this box to include the instructions.";
+    case kRevisionEdit:
+        return "This can be modified through the Advanced menu.";
+    default:
+        return IsSuggestButton(id) ? "Based on current Axis Map" : "";
     }
 }
 
@@ -33,22 +40,33 @@ std::string FixedTip(int id) {
 
 int ScreenTitleId(int screen, bool internal) {
     switch (screen) {
-    case kGeneralScreen: return internal ? kTitleGeneralInternal : kTitleGeneral;
-    case kAxisScreen: return internal ? kTitleAxisInternal : kTitleAxis;
-    case kTuningScreen: return internal ? kTitleTuningInternal : kTitleTuning;
-    default: return 0;
+    case kGeneralScreen:
+        return internal ? kTitleGeneralInternal : kTitleGeneral;
+    case kAxisScreen:
+        return internal ? kTitleAxisInternal : kTitleAxis;
+    case kTuningScreen:
+        return internal ? kTitleTuningInternal : kTitleTuning;
+    default:
+        return 0;
     }
 }
 
 const char *TitleText(int titleId) {
     switch (titleId) {
-    case kTitleGeneral: return "Kavelin SDK KCG Editor - General Information";
-    case kTitleAxis: return "Kavelin SDK KCG Editor - Axis Mapping";
-    case kTitleTuning: return "Kavelin SDK KCG Editor - Tuning";
-    case kTitleGeneralInternal: return "Kavelin SDK KCG Editor - General Information - INTERNAL USE ONLY!!!";
-    case kTitleAxisInternal: return "Kavelin SDK KCG Editor - Axis Mapping - INTERNAL USE ONLY!!!";
-    case kTitleTuningInternal: return "Kavelin SDK KCG Editor - Tuning - INTERNAL USE ONLY!!!";
-    default: return "";
+    case kTitleGeneral:
+        return "Kavelin SDK KCG Editor - General Information";
+    case kTitleAxis:
+        return "Kavelin SDK KCG Editor - Axis Mapping";
+    case kTitleTuning:
+        return "Kavelin SDK KCG Editor - Tuning";
+    case kTitleGeneralInternal:
+        return "Kavelin SDK KCG Editor - General Information - INTERNAL USE ONLY!!!";
+    case kTitleAxisInternal:
+        return "Kavelin SDK KCG Editor - Axis Mapping - INTERNAL USE ONLY!!!";
+    case kTitleTuningInternal:
+        return "Kavelin SDK KCG Editor - Tuning - INTERNAL USE ONLY!!!";
+    default:
+        return "";
     }
 }
 

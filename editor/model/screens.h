@@ -30,9 +30,8 @@ const char *TitleText(int titleId);
 
 // The titles by which a running editor is found, in the order they are tried:
 // the internal-use titles first.
-constexpr std::array<int, 6> kInstanceTitleOrder = {kTitleGeneralInternal, kTitleAxisInternal,
-                                                    kTitleTuningInternal, kTitleGeneral,
-                                                    kTitleAxis, kTitleTuning};
+constexpr std::array<int, 6> kInstanceTitleOrder = {
+    kTitleGeneralInternal, kTitleAxisInternal, kTitleTuningInternal, kTitleGeneral, kTitleAxis, kTitleTuning};
 
 // At most this many characters of a tip are shown.
 constexpr size_t kMaxTipLength = 79;

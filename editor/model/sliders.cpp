@@ -6,7 +6,9 @@
 
 namespace model {
 
-float SliderValue(int position) { return static_cast<float>(position) * 0.01f; }
+float SliderValue(int position) {
+    return static_cast<float>(position) * 0.01f;
+}
 
 int SliderPosition(float value, float factor) {
     // Kept in a float variable so the product is rounded to single precision

@@ -27,11 +27,17 @@ float SliderValue(int position);
 int SliderPosition(float value, float factor);
 
 // The scalar slider's position for a TUNING_SCALARS value.
-inline int ScalarPosition(float value) { return SliderPosition(value, kScalarFactor); }
+inline int ScalarPosition(float value) {
+    return SliderPosition(value, kScalarFactor);
+}
 // The dead-zone slider's position for a null region's PosMin.
-inline int DeadZonePosition(float value) { return SliderPosition(value, kDeadZoneFactor); }
+inline int DeadZonePosition(float value) {
+    return SliderPosition(value, kDeadZoneFactor);
+}
 // The position a snapshot records for a value (scalars and dead zones alike).
-inline int SnapshotPosition(float value) { return SliderPosition(value, kDeadZoneFactor); }
+inline int SnapshotPosition(float value) {
+    return SliderPosition(value, kDeadZoneFactor);
+}
 
 // Tool-tip texts that follow a slider: "Current scalar: 1.50" for position 75
 // (position x 0.02), "Current dead zone: 10%" for position 10.

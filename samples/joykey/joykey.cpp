@@ -12,7 +12,8 @@ int main() {
     JOYCAPSA caps{};
     // The "no device" id is -1 at the width of the id parameter; in a 64-bit
     // program 0xFFFFFFFF would be an ordinary, absent joystick.
-    if (joyGetDevCapsA(static_cast<UINT_PTR>(-1), &caps, sizeof caps) != JOYERR_NOERROR || caps.szRegKey[0] == '\0')
+    if (joyGetDevCapsA(static_cast<UINT_PTR>(-1), &caps, sizeof caps) != JOYERR_NOERROR ||
+        caps.szRegKey[0] == '\0')
         return 1;
     std::printf("%s\n", caps.szRegKey);
     return 0;

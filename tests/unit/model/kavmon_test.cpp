@@ -16,7 +16,8 @@ bool RunIn(const std::string &command, const std::string &folder) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::string line = command;
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process))
         return false;
     const bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
     if (!ended) TerminateProcess(process.hProcess, 1);

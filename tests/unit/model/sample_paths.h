@@ -4,8 +4,14 @@
 
 #include <string>
 
-inline std::string SampleInstall() { return std::string(KCG_SAMPLES_DIR) + "/install"; }
-inline std::string WinSample(const std::string &name) { return SampleInstall() + "/config/default/win/" + name; }
-inline std::string DosSample(const std::string &name) { return SampleInstall() + "/config/default/dos/" + name; }
+inline std::string SampleInstall() {
+    return std::string(KCG_SAMPLES_DIR) + "/install";
+}
+inline std::string WinSample(const std::string &name) {
+    return SampleInstall() + "/config/default/win/" + name;
+}
+inline std::string DosSample(const std::string &name) {
+    return SampleInstall() + "/config/default/dos/" + name;
+}
 
 #endif

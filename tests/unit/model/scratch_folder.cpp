@@ -13,8 +13,8 @@ ScratchFolder::ScratchFolder() {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = fs::temp_directory_path() / ("kcgmodel-" + std::to_string(stamp) + "-" +
-                                                                std::to_string(counter++));
+        const fs::path candidate = fs::temp_directory_path() /
+                                   ("kcgmodel-" + std::to_string(stamp) + "-" + std::to_string(counter++));
         std::error_code error;
         if (fs::create_directory(candidate, error)) {
             path_ = candidate.string();
@@ -29,7 +29,9 @@ ScratchFolder::~ScratchFolder() {
     fs::remove_all(path_, error);
 }
 
-std::string ScratchFolder::File(const std::string &name) const { return (fs::path(path_) / name).string(); }
+std::string ScratchFolder::File(const std::string &name) const {
+    return (fs::path(path_) / name).string();
+}
 
 std::string ScratchFolder::Write(const std::string &name, const std::string &text) const {
     const std::string file = File(name);
