@@ -572,20 +572,4 @@ TEST_F(ReaderTest, GivenKavelinCurveReplacesOnlyItsDefault) {
     EXPECT_EQ(rec.cfg.curve[TL_KAVELIN][TL_CURVE_TV].pointCount, TL_WIN_CURVE_POINTS) << "a bad list gets the default";
 }
 
-TEST_F(ReaderTest, SharedHeaderAndRepeatedKeywords) {
-    std::string text = kHeader + "[KAVELIN, TELVAR_CONTROLLER]\n"
-                                 "SAMPLING_FREQUENCY = 25\n"
-                                 "SAMPLING_FREQUENCY = 26\n"
-                                 "[KAVELINX]\n"
-                                 "[MARROWEL]\n"
-                                 "SAMPLING_FREQUENCY = 27\n"
-                                 "[KAVELIN]\n"
-                                 "TUNING_SCALARS = { 9, 9, 9, 9, 9, 9 }\n";
-    ASSERT_EQ(read(text), TL_READ_OK);
-    EXPECT_EQ(rec.cfg.samplingFrequency[TL_KAVELIN], 25);
-    EXPECT_EQ(rec.cfg.samplingFrequency[TL_TELVAR_CONTROLLER], 25);
-    EXPECT_EQ(rec.cfg.samplingFrequency[TL_MARROWEL], 27);
-    EXPECT_FLOAT_EQ(rec.cfg.tuningScalars[TL_KAVELIN][0], 1.0f) << "only the first KAVELIN header counts";
-}
-
 } // namespace
