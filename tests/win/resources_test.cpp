@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <set>
@@ -554,6 +555,22 @@ TEST(Bitmaps, EightBitUncompressedWithOneSharedColourTable) {
   EXPECT_EQ(rgb(7), RGB(192, 192, 192));
   EXPECT_EQ(rgb(249), RGB(255, 0, 0));
   EXPECT_EQ(rgb(255), RGB(255, 255, 255));
+}
+
+TEST(Manifest, BringsVersionSixOfTheCommonControls) {
+  // The program's manifest makes its activation context send the common
+  // controls' library to the side-by-side version 6.
+  ACTCTX_SECTION_KEYED_DATA data{};
+  data.cbSize = sizeof data;
+  ASSERT_TRUE(FindActCtxSectionStringA(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, "comctl32.dll", &data))
+      << GetLastError();
+  // And the library in use is that one, not the system folder's.
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), path, sizeof path);
+  std::string lower(path);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return static_cast<char>(std::tolower(c)); });
+  EXPECT_NE(lower.find("common-controls"), std::string::npos) << path;
+  EXPECT_NE(lower.find("_6.0"), std::string::npos) << path;
 }
 
 TEST(Icon, LoadsAtBothStandardSizes) {
