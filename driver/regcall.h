@@ -28,11 +28,11 @@ constexpr DeviceHandle kInvalidDevice = -1;
 
 // Windows error codes the registry calls return.
 constexpr long kRegSuccess = 0;
-constexpr long kRegFileNotFound = 2;   // the key or value does not exist
+constexpr long kRegFileNotFound = 2; // the key or value does not exist
 constexpr long kRegAccessDenied = 5;
-constexpr long kRegInvalidHandle = 6;  // the key is not open
+constexpr long kRegInvalidHandle = 6; // the key is not open
 constexpr long kRegInvalidParameter = 87;
-constexpr long kRegMoreData = 234;     // the value is longer than the buffer
+constexpr long kRegMoreData = 234; // the value is longer than the buffer
 
 // Registry value types.
 constexpr std::uint32_t kRegNone = 0;
@@ -44,7 +44,7 @@ constexpr std::uint32_t kRegDword = 4;
 constexpr std::uint32_t kJoyNoDriver = 6;
 
 class RegCall {
-public:
+  public:
     virtual ~RegCall() = default;
 
     // RegOpenKeyA: opens the existing key at path (one or more levels joined

@@ -15,7 +15,7 @@ const char kHiveLocalMachine[] = "HKEY_LOCAL_MACHINE";
 const char kSimDriverKeyName[] = "msjstick.drv";
 
 class SimRegCall : public RegCall {
-public:
+  public:
     explicit SimRegCall(RegTree &registry) : registry_(registry) {}
 
     long OpenKey(RegKey parent, const char *path, RegKey *key) override {
@@ -102,7 +102,7 @@ public:
 
     void DefaultBeep() override {}
 
-private:
+  private:
     RegNode *Node(RegKey key) {
         if (key == kRegLocalMachine) return &registry_.Root().ChildOrNew(kHiveLocalMachine);
         auto it = open_.find(key);
@@ -121,6 +121,8 @@ private:
     RegKey nextKey_ = 0x100;
 };
 
-}  // namespace
+} // namespace
 
-std::unique_ptr<RegCall> NewSimulatedRegCall(RegTree &registry) { return std::make_unique<SimRegCall>(registry); }
+std::unique_ptr<RegCall> NewSimulatedRegCall(RegTree &registry) {
+    return std::make_unique<SimRegCall>(registry);
+}

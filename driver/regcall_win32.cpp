@@ -1,5 +1,6 @@
 // The real system calls behind the driver-loading seam.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <mmsystem.h>
 
 #include <vector>
@@ -16,9 +17,13 @@ HKEY ToHkey(RegKey key) {
     return key == kRegLocalMachine ? HKEY_LOCAL_MACHINE : reinterpret_cast<HKEY>(key);
 }
 
-RegKey FromHkey(HKEY key) { return reinterpret_cast<RegKey>(key); }
+RegKey FromHkey(HKEY key) {
+    return reinterpret_cast<RegKey>(key);
+}
 
-HANDLE ToHandle(DeviceHandle device) { return reinterpret_cast<HANDLE>(device); }
+HANDLE ToHandle(DeviceHandle device) {
+    return reinterpret_cast<HANDLE>(device);
+}
 
 // Converts between the process's code page and UTF-16 so that the wide
 // full-path function, which has no MAX_PATH limit, can be used.
@@ -42,7 +47,7 @@ bool Narrow(const std::wstring &wide, std::string *text) {
 }
 
 class Win32RegCall : public RegCall {
-public:
+  public:
     long OpenKey(RegKey parent, const char *path, RegKey *key) override {
         HKEY opened = nullptr;
         const LONG result = RegOpenKeyA(ToHkey(parent), path, &opened);
@@ -61,8 +66,8 @@ public:
                     std::uint32_t *size) override {
         DWORD valueType = REG_NONE;
         DWORD length = size != nullptr ? *size : 0;
-        const LONG result =
-            RegQueryValueExA(ToHkey(key), name, nullptr, &valueType, data, size != nullptr ? &length : nullptr);
+        const LONG result = RegQueryValueExA(ToHkey(key), name, nullptr, &valueType, data,
+                                             size != nullptr ? &length : nullptr);
         if (type != nullptr) *type = valueType;
         if (size != nullptr) *size = length;
         return result;
@@ -128,13 +133,15 @@ public:
                 GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
             if (length == 0) return false;
             if (length < buffer.size()) return Narrow(std::wstring(buffer.data(), length), fullPath);
-            buffer.resize(length);  // the length needed, terminator included
+            buffer.resize(length); // the length needed, terminator included
         }
     }
 
     void DefaultBeep() override { MessageBeep(0); }
 };
 
-}  // namespace
+} // namespace
 
-std::unique_ptr<RegCall> NewWin32RegCall() { return std::make_unique<Win32RegCall>(); }
+std::unique_ptr<RegCall> NewWin32RegCall() {
+    return std::make_unique<Win32RegCall>();
+}

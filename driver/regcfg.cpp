@@ -20,10 +20,14 @@ struct CurveSlot {
 };
 // Written in letter order x, y, z, r, u, v, f, t, b.
 const CurveSlot kCurveSlots[] = {
-    {TL_CURVE_MOTION_DATA_1 + 0, 'x', false}, {TL_CURVE_MOTION_DATA_1 + 1, 'y', false},
-    {TL_CURVE_MOTION_DATA_1 + 2, 'z', false}, {TL_CURVE_MOTION_DATA_1 + 3, 'r', false},
-    {TL_CURVE_MOTION_DATA_1 + 4, 'u', false}, {TL_CURVE_MOTION_DATA_1 + 5, 'v', false},
-    {TL_CURVE_TV, 'f', true},                 {TL_CURVE_RV, 't', true},
+    {TL_CURVE_MOTION_DATA_1 + 0, 'x', false},
+    {TL_CURVE_MOTION_DATA_1 + 1, 'y', false},
+    {TL_CURVE_MOTION_DATA_1 + 2, 'z', false},
+    {TL_CURVE_MOTION_DATA_1 + 3, 'r', false},
+    {TL_CURVE_MOTION_DATA_1 + 4, 'u', false},
+    {TL_CURVE_MOTION_DATA_1 + 5, 'v', false},
+    {TL_CURVE_TV, 'f', true},
+    {TL_CURVE_RV, 't', true},
     {TL_CURVE_BUTTON, 'b', false},
 };
 const char kNullRegionLetters[] = "xyzruv";
@@ -78,7 +82,8 @@ void WriteLimitsAndScales(RegCall &sys, const TlConfig &record, int joystickInde
     // A set holds seven values; the eighth field has no counterpart and is 0.
     SensitivityFixes sensitivity{};
     const float *current = CurrentSensitivity(record);
-    for (int k = 0; k < TL_SENS_VALUES; ++k) sensitivity[k] = JoyRegFix(current[k]);
+    for (int k = 0; k < TL_SENS_VALUES; ++k)
+        sensitivity[k] = JoyRegFix(current[k]);
 
     JoyRegSetAppMin(sys, joystickIndex, appMin, oemKey);
     JoyRegSetAppMax(sys, joystickIndex, appMax, oemKey);
@@ -90,11 +95,12 @@ void WriteLimitsAndScales(RegCall &sys, const TlConfig &record, int joystickInde
 const char *CheckedAxisMap(TlConfig &record) {
     TlAxisMap *map = record.currentAxisMap[TL_KAVELIN];
     if (map == nullptr) return kDefaultAxisMap;
-    if (AxisMapValidCount(map->letters) != TL_AXES) std::memcpy(map->letters, kDefaultAxisMap, sizeof kDefaultAxisMap);
+    if (AxisMapValidCount(map->letters) != TL_AXES)
+        std::memcpy(map->letters, kDefaultAxisMap, sizeof kDefaultAxisMap);
     return map->letters;
 }
 
-}  // namespace
+} // namespace
 
 int AxisMapValidCount(const char *map) {
     if (map == nullptr) return 0;
@@ -166,7 +172,8 @@ int RegCfgWriteValues(RegCall &sys, TlConfig *record, const char *path, int joys
     JoyRegSetString(sys, oemKey, JoyRegValueName(kJoyConfigurationFileName, joystickIndex).c_str(), fullPath);
 
     const char *axisMap = CheckedAxisMap(*record);
-    for (int index = 0; index < kJoyCount; ++index) JoyRegSetOemAxisMap(sys, index, axisMap, oemKey);
+    for (int index = 0; index < kJoyCount; ++index)
+        JoyRegSetOemAxisMap(sys, index, axisMap, oemKey);
 
     JoyRegSetFilter(sys, joystickIndex, record->highPassFilterCurrent, oemKey);
     JoyRegSetCfgMode(sys, joystickIndex, kCfgModeDriver, oemKey);

@@ -11,8 +11,8 @@
 
 enum {
     kRegCfgLoaded = 0,
-    kRegCfgFailed = -1,        // the file cannot be read, or the OEM settings key cannot be opened
-    kRegCfgNotSelected = -2    // no joystick entry has the callout "velix.vxd"
+    kRegCfgFailed = -1,     // the file cannot be read, or the OEM settings key cannot be opened
+    kRegCfgNotSelected = -2 // no joystick entry has the callout "velix.vxd"
 };
 
 // Loads the configuration file at path: begins the driver update, writes

@@ -20,9 +20,11 @@ const size_t kMaxLineWidth = 80;
 
 std::string_view TrimBlanks(std::string_view text) {
     size_t begin = 0;
-    while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+    while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t'))
+        ++begin;
     size_t end = text.size();
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
     return text.substr(begin, end - begin);
 }
 
@@ -52,13 +54,14 @@ bool ParseHexNumber(std::string_view text, size_t maxDigits, std::uint32_t *numb
 
 // Reads the text in lines, cut at CR LF, LF or CR.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view text) : text_(text) {}
 
     bool Next(std::string_view *line) {
         if (pos_ >= text_.size()) return false;
         size_t end = pos_;
-        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n')
+            ++end;
         *line = text_.substr(pos_, end - pos_);
         if (end < text_.size()) {
             const bool carriageReturn = text_[end] == '\r';
@@ -71,14 +74,14 @@ public:
     }
     int Number() const { return number_; }
 
-private:
+  private:
     std::string_view text_;
     size_t pos_ = 0;
     int number_ = 0;
 };
 
 class RegTextParser {
-public:
+  public:
     RegTextParser(std::string_view text, RegTree &tree) : lines_(text), tree_(tree) {}
 
     bool Parse(std::string *error) {
@@ -99,7 +102,7 @@ public:
         return true;
     }
 
-private:
+  private:
     bool Fail(const std::string &what, std::string *error) {
         const int line = lines_.Number() > 0 ? lines_.Number() : 1;
         if (error != nullptr) *error = "line " + std::to_string(line) + ": " + what;
@@ -176,7 +179,8 @@ private:
                 return Problem("dword: needs one to eight hex digits");
             }
             std::vector<std::uint8_t> bytes(4);
-            for (int i = 0; i < 4; ++i) bytes[i] = static_cast<std::uint8_t>(number >> (8 * i));
+            for (int i = 0; i < 4; ++i)
+                bytes[i] = static_cast<std::uint8_t>(number >> (8 * i));
             key_->SetValue(name, kRegDword, std::move(bytes));
             return true;
         }
@@ -272,8 +276,8 @@ void AppendValue(const RegValue &value, std::string *out) {
     }
     if (value.type == kRegSz && IsPlainString(value.data)) {
         *out += name + "=";
-        AppendQuoted(std::string_view(reinterpret_cast<const char *>(value.data.data()), value.data.size() - 1),
-                     out);
+        AppendQuoted(
+            std::string_view(reinterpret_cast<const char *>(value.data.data()), value.data.size() - 1), out);
         *out += kLineEnd;
     } else if (value.type == kRegDword && value.data.size() == 4) {
         const std::uint32_t number = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
@@ -296,7 +300,8 @@ void AppendKey(const RegNode &node, const std::string &path, int depth, std::str
     if (written) {
         *out += kLineEnd;
         *out += "[" + path + "]" + kLineEnd;
-        for (const RegValue &value : node.Values()) AppendValue(value, out);
+        for (const RegValue &value : node.Values())
+            AppendValue(value, out);
     }
     for (const auto &child : node.Children()) {
         AppendKey(*child, path.empty() ? child->Name() : path + "\\" + child->Name(), depth + 1, out);
@@ -320,7 +325,7 @@ bool ReplaceFile(const std::string &from, const std::string &to) {
 #endif
 }
 
-}  // namespace
+} // namespace
 
 bool ParseRegText(std::string_view text, RegTree &tree, std::string *error) {
     return RegTextParser(text, tree).Parse(error);
@@ -342,7 +347,8 @@ bool LoadRegFile(const std::string &path, RegTree &tree, std::string *error) {
     std::string text;
     char buffer[4096];
     size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, count);
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, count);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) {

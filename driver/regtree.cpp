@@ -2,9 +2,11 @@
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-}  // namespace
+} // namespace
 
 bool RegNamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -33,7 +35,9 @@ RegNode *RegNode::Child(std::string_view name) {
     return nullptr;
 }
 
-const RegNode *RegNode::Child(std::string_view name) const { return const_cast<RegNode *>(this)->Child(name); }
+const RegNode *RegNode::Child(std::string_view name) const {
+    return const_cast<RegNode *>(this)->Child(name);
+}
 
 RegNode &RegNode::ChildOrNew(std::string_view name) {
     if (RegNode *child = Child(name)) return *child;
@@ -74,7 +78,7 @@ const RegNode *RegTree::Find(const RegNode &from, std::string_view path) {
 
 RegNode &RegTree::Create(RegNode &from, std::string_view path) {
     RegNode *node = &from;
-    for (std::string_view name : RegSplitPath(path)) node = &node->ChildOrNew(name);
+    for (std::string_view name : RegSplitPath(path))
+        node = &node->ChildOrNew(name);
     return *node;
 }
-

@@ -14,13 +14,13 @@
 #include <vector>
 
 struct RegValue {
-    std::string name;  // "" is the key's default value
+    std::string name; // "" is the key's default value
     std::uint32_t type;
     std::vector<std::uint8_t> data;
 };
 
 class RegNode {
-public:
+  public:
     explicit RegNode(std::string name) : name_(std::move(name)) {}
     RegNode(const RegNode &) = delete;
     RegNode &operator=(const RegNode &) = delete;
@@ -40,7 +40,7 @@ public:
     void SetValue(std::string_view name, std::uint32_t type, std::vector<std::uint8_t> data);
     const std::vector<RegValue> &Values() const { return values_; }
 
-private:
+  private:
     std::string name_;
     std::vector<RegValue> values_;
     // Pointers to nodes stay valid while the node is in the tree.
@@ -48,7 +48,7 @@ private:
 };
 
 class RegTree {
-public:
+  public:
     RegTree() : root_("") {}
 
     RegNode &Root() { return root_; }
@@ -64,7 +64,7 @@ public:
     const RegNode *Find(std::string_view path) const { return Find(root_, path); }
     RegNode &Create(std::string_view path) { return Create(root_, path); }
 
-private:
+  private:
     RegNode root_;
 };
 

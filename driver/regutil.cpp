@@ -31,10 +31,13 @@ namespace {
 constexpr std::uint32_t kCalloutBufferSize = 260;
 
 void PutLe32(std::uint8_t *at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        at[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-void PutLe32(std::uint8_t *at, std::int32_t value) { PutLe32(at, static_cast<std::uint32_t>(value)); }
+void PutLe32(std::uint8_t *at, std::int32_t value) {
+    PutLe32(at, static_cast<std::uint32_t>(value));
+}
 
 template <std::size_t N>
 void SetBinary(RegCall &sys, RegKey key, const std::string &name, const std::array<std::uint8_t, N> &bytes) {
@@ -50,7 +53,8 @@ long SetText(RegCall &sys, RegKey key, const std::string &name, const std::strin
 template <std::size_t N>
 std::array<std::uint8_t, 4 * N> FixesBytes(const std::array<std::int32_t, N> &values) {
     std::array<std::uint8_t, 4 * N> bytes{};
-    for (std::size_t i = 0; i < N; ++i) PutLe32(&bytes[4 * i], values[i]);
+    for (std::size_t i = 0; i < N; ++i)
+        PutLe32(&bytes[4 * i], values[i]);
     return bytes;
 }
 
@@ -58,7 +62,8 @@ long SetHwConfig(RegCall &sys, RegKey key, int joystickIndex) {
     HwConfigBytes config;
     JoyRegDefaultHwConfig(config);
     const std::string name = JoyRegValueName(kJoyConfigurationName, joystickIndex);
-    return sys.SetValue(key, name.c_str(), kRegBinary, config.data(), static_cast<std::uint32_t>(config.size()));
+    return sys.SetValue(key, name.c_str(), kRegBinary, config.data(),
+                        static_cast<std::uint32_t>(config.size()));
 }
 
 // Opens "CurrentJoystickSettings" below the driver key; never creates it.
@@ -70,7 +75,7 @@ bool OpenCurrentSettingsKey(RegCall &sys, RegKey *currentKey) {
     return opened;
 }
 
-}  // namespace
+} // namespace
 
 std::string JoyRegValueName(const char *format, int joystickIndex) {
     char name[64];
@@ -87,25 +92,27 @@ std::string JoyRegValueName(const char *format, int joystickIndex, char letter) 
 std::int32_t JoyRegFixScaled(double scaled) {
     // Also false for a NaN.
     if (!(std::fabs(scaled) < 9223372036854775808.0)) return 0;
-    const auto whole = static_cast<std::int64_t>(scaled);  // truncates toward zero
+    const auto whole = static_cast<std::int64_t>(scaled); // truncates toward zero
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(whole)));
 }
 
-std::int32_t JoyRegFix(double value) { return JoyRegFixScaled(value * 65536.0); }
+std::int32_t JoyRegFix(double value) {
+    return JoyRegFixScaled(value * 65536.0);
+}
 
 void JoyRegDefaultHwConfig(HwConfigBytes &buffer) {
     buffer.fill(0);
     std::uint8_t *at = buffer.data();
-    PutLe32(at + 0, 0x21880001u);  // has Z, R, U, V; no device node
-    PutLe32(at + 4, 6u);           // buttons
-    PutLe32(at + 8, 6u);           // present, OEM
+    PutLe32(at + 0, 0x21880001u); // has Z, R, U, V; no device node
+    PutLe32(at + 4, 6u);          // buttons
+    PutLe32(at + 8, 6u);          // present, OEM
     for (int axis = 0; axis < 6; ++axis) {
-        PutLe32(at + 12 + 4 * axis, 0u);      // range minimum
-        PutLe32(at + 36 + 4 * axis, 65535u);  // range maximum
-        PutLe32(at + 60 + 4 * axis, 32768u);  // range centre
+        PutLe32(at + 12 + 4 * axis, 0u);     // range minimum
+        PutLe32(at + 36 + 4 * axis, 65535u); // range maximum
+        PutLe32(at + 60 + 4 * axis, 32768u); // range centre
     }
-    PutLe32(at + 100, 31u);    // X/Y, Z, R, U and V calibrated
-    PutLe32(at + 104, 1000u);  // joystick type
+    PutLe32(at + 100, 31u);   // X/Y, Z, R, U and V calibrated
+    PutLe32(at + 104, 1000u); // joystick type
 }
 
 std::array<std::uint8_t, kCurveValueSize> CurveValueBytes(const CurveValue &curve) {
@@ -131,7 +138,9 @@ std::array<std::uint8_t, kNullRegionValueSize> NullRegionValueBytes(const NullRe
     return bytes;
 }
 
-char JoyRegFilterChar(int mask) { return static_cast<char>(static_cast<std::uint8_t>(48 + (mask & 0xFF))); }
+char JoyRegFilterChar(int mask) {
+    return static_cast<char>(static_cast<std::uint8_t>(48 + (mask & 0xFF)));
+}
 
 bool JoyRegOpenDriverKey(RegCall &sys, RegKey *driverKey) {
     std::string driverKeyName;
@@ -160,10 +169,12 @@ void JoyRegSetCfgMode(RegCall &sys, int joystickIndex, const char *text, RegKey 
 }
 
 void JoyRegSetFilter(RegCall &sys, int joystickIndex, int mask, RegKey oemKey) {
-    SetText(sys, oemKey, JoyRegValueName(kJoyFilterName, joystickIndex), std::string(1, JoyRegFilterChar(mask)));
+    SetText(sys, oemKey, JoyRegValueName(kJoyFilterName, joystickIndex),
+            std::string(1, JoyRegFilterChar(mask)));
 }
 
-void JoyRegSetAxisCurve(RegCall &sys, int joystickIndex, const CurveValue &curve, char letter, RegKey oemKey) {
+void JoyRegSetAxisCurve(RegCall &sys, int joystickIndex, const CurveValue &curve, char letter,
+                        RegKey oemKey) {
     SetBinary(sys, oemKey, JoyRegValueName(kJoyAxisCurveName, joystickIndex, letter), CurveValueBytes(curve));
 }
 
@@ -200,7 +211,8 @@ void JoyRegSetOemAxisMap(RegCall &sys, int joystickIndex, const char *axisMap, R
     for (; i < 6 && axisMap != nullptr && axisMap[i] != '\0'; ++i) {
         record[kOemAxisMapOffset + i] = static_cast<std::uint8_t>(axisMap[i]);
     }
-    for (; i < 7; ++i) record[kOemAxisMapOffset + i] = 0;
+    for (; i < 7; ++i)
+        record[kOemAxisMapOffset + i] = 0;
     sys.SetValue(oemKey, name.c_str(), kRegBinary, record, length);
 }
 
@@ -216,8 +228,8 @@ bool JoyRegSetOemIdentity(RegCall &sys, int joystickIndex) {
     RegKey currentKey = 0;
     if (!OpenCurrentSettingsKey(sys, &currentKey)) return false;
     const bool written = SetHwConfig(sys, currentKey, joystickIndex) == kRegSuccess &&
-                         SetText(sys, currentKey, JoyRegValueName(kJoyOemNameName, joystickIndex), kJoyOemName) ==
-                             kRegSuccess &&
+                         SetText(sys, currentKey, JoyRegValueName(kJoyOemNameName, joystickIndex),
+                                 kJoyOemName) == kRegSuccess &&
                          SetText(sys, currentKey, JoyRegValueName(kJoyOemCalloutName, joystickIndex),
                                  kJoyOemCallout) == kRegSuccess;
     sys.CloseKey(currentKey);
@@ -240,7 +252,8 @@ int JoyRegFindController(RegCall &sys) {
         const std::size_t stored = length < sizeof callout ? length : sizeof callout;
         const void *zero = std::memchr(callout, 0, stored);
         const std::size_t textLength = zero != nullptr ? static_cast<const char *>(zero) - callout : stored;
-        if (textLength == std::strlen(kJoyOemCallout) && std::memcmp(callout, kJoyOemCallout, textLength) == 0) {
+        if (textLength == std::strlen(kJoyOemCallout) &&
+            std::memcmp(callout, kJoyOemCallout, textLength) == 0) {
             found = index;
         }
     }

@@ -23,26 +23,26 @@
 extern const char kJoyRootPath[];           // "System\CurrentControlSet\Control\MediaResources\Joystick"
 extern const char kJoyCurrentSettingsKey[]; // "CurrentJoystickSettings", below the driver key
 // Created when missing, below the driver key, in one call.
-extern const char kJoyOemSettingsPath[];    // "JoystickSettings\Marrowel"
+extern const char kJoyOemSettingsPath[]; // "JoystickSettings\Marrowel"
 
 // ---- Value names (printf formats: %d the joystick number, %c a letter) ---------
 
-extern const char kJoyConfigurationName[];    // "Joystick%dConfiguration"
-extern const char kJoyOemNameName[];          // "Joystick%dOEMName"
-extern const char kJoyOemCalloutName[];       // "Joystick%dOEMCallout"
-extern const char kJoyOemConfigurationName[]; // "Joystick%dOEMConfiguration"
-extern const char kJoyConfigurationFileName[];// "Joy%dConfigurationFile"
-extern const char kJoyCfgModeName[];          // "Joystick%dOEMcfgMode"
-extern const char kJoyFilterName[];           // "Joystick%dFilter"
-extern const char kJoyAxisCurveName[];        // "Joystick%dOEM%cAxis"
-extern const char kJoyNullRegionName[];       // "Joystick%dOEM%cNullRegion"
-extern const char kJoyAppMinName[];           // "Joystick%dAppMin"
-extern const char kJoyAppMaxName[];           // "Joystick%dAppMax"
-extern const char kJoyScalarName[];           // "Joystick%dScalar"
-extern const char kJoySensitivityName[];      // "Joystick%dSensitivity"
+extern const char kJoyConfigurationName[];     // "Joystick%dConfiguration"
+extern const char kJoyOemNameName[];           // "Joystick%dOEMName"
+extern const char kJoyOemCalloutName[];        // "Joystick%dOEMCallout"
+extern const char kJoyOemConfigurationName[];  // "Joystick%dOEMConfiguration"
+extern const char kJoyConfigurationFileName[]; // "Joy%dConfigurationFile"
+extern const char kJoyCfgModeName[];           // "Joystick%dOEMcfgMode"
+extern const char kJoyFilterName[];            // "Joystick%dFilter"
+extern const char kJoyAxisCurveName[];         // "Joystick%dOEM%cAxis"
+extern const char kJoyNullRegionName[];        // "Joystick%dOEM%cNullRegion"
+extern const char kJoyAppMinName[];            // "Joystick%dAppMin"
+extern const char kJoyAppMaxName[];            // "Joystick%dAppMax"
+extern const char kJoyScalarName[];            // "Joystick%dScalar"
+extern const char kJoySensitivityName[];       // "Joystick%dSensitivity"
 
-extern const char kJoyOemName[];     // "Marrowel"
-extern const char kJoyOemCallout[];  // "velix.vxd": marks the controller's joystick
+extern const char kJoyOemName[];    // "Marrowel"
+extern const char kJoyOemCallout[]; // "velix.vxd": marks the controller's joystick
 
 constexpr int kJoyCount = 16;
 

@@ -7,7 +7,7 @@
 
 #include "regcall.h"
 
-extern const char kDriverDeviceName[];  // "\\.\VELIX.VXD"
+extern const char kDriverDeviceName[]; // "\\.\VELIX.VXD"
 
 // Control codes, sent with no input and no output buffer.
 constexpr std::uint32_t kDriverBeginCode = 1;

@@ -67,7 +67,9 @@ bool ParseArguments(int argc, char **argv, LoadArguments *arguments) {
     return haveFile;
 }
 
-std::string MachineKey(const std::string &path) { return "HKEY_LOCAL_MACHINE\\" + path; }
+std::string MachineKey(const std::string &path) {
+    return "HKEY_LOCAL_MACHINE\\" + path;
+}
 
 // Why a load returned kRegCfgFailed, found by retracing its steps without
 // changing anything.
@@ -134,7 +136,7 @@ int LoadIntoRegistryFile(const LoadArguments &arguments) {
     return status;
 }
 
-}  // namespace
+} // namespace
 
 int RunLoad(int argc, char **argv) {
     LoadArguments arguments;

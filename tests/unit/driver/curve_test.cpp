@@ -33,7 +33,8 @@ TEST(LinearCurve, TakesEachSegmentAsItIs) {
 
 TEST(LinearCurve, KeepsTheFirst32SegmentsOfALongerList) {
     std::vector<TlSegment> segments(40);
-    for (int i = 0; i < 40; ++i) segments[i] = {float(i), float(i + 1), 1.0f, 0.0f};
+    for (int i = 0; i < 40; ++i)
+        segments[i] = {float(i), float(i + 1), 1.0f, 0.0f};
     const CurveValue curve = RegCfgLinearCurve(segments.data(), 40);
     EXPECT_EQ(32, curve.count);
     EXPECT_EQ(31 * 65536, curve.start[31]);
@@ -53,7 +54,8 @@ TEST(ReciprocalCurve, ReExpressesEachSegmentOverSixteenByX) {
         // A zero-width segment: 0 / 0 takes the lower limit; k = 1 + 16 * 32767 the upper.
         {{1.0f, 1.0f, 1.0f, 0.0f}, {1048576, 1048576, -32767 * 65536, 32767 * 65536}},
         // Steep: m = 62500 and k = -1524272 are limited to 32767 and -32767.
-        {{1.0f, 1.0001f, -1e6f, 0.0f}, {1048576, JoyRegFix(16.0 / double(1.0001f)), 32767 * 65536, -32767 * 65536}},
+        {{1.0f, 1.0001f, -1e6f, 0.0f},
+         {1048576, JoyRegFix(16.0 / double(1.0001f)), 32767 * 65536, -32767 * 65536}},
         // x1 = 0: u1 is infinite (stored 0), m = 0 and k = ya.
         {{1.0f, 0.0f, 1.0f, 0.0f}, {1048576, 0, 0, 65536}},
         // A NaN x0 takes the smallest x0; its NaN ends take the lower limit.
@@ -70,10 +72,11 @@ TEST(AxisMap, CountsValidPlacesUpToAnEarlyEnd) {
         const char *map;
         int expected;
     } cases[] = {
-        {"XYZRUV", 6}, {"xY-RUV", 6}, {"XYZRUVW", 6}, {"XY", 2},       {"XYZRU1", 5},
-        {"X\0ZRUV", 1}, {"", 0},      {nullptr, 0},   {"ABCDEF", 0},
+        {"XYZRUV", 6},  {"xY-RUV", 6}, {"XYZRUVW", 6}, {"XY", 2},     {"XYZRU1", 5},
+        {"X\0ZRUV", 1}, {"", 0},       {nullptr, 0},   {"ABCDEF", 0},
     };
-    for (const auto &c : cases) EXPECT_EQ(c.expected, AxisMapValidCount(c.map)) << (c.map ? c.map : "null");
+    for (const auto &c : cases)
+        EXPECT_EQ(c.expected, AxisMapValidCount(c.map)) << (c.map ? c.map : "null");
 }
 
-}  // namespace
+} // namespace

@@ -15,7 +15,8 @@ std::vector<std::uint8_t> Le32Bytes(const std::vector<std::int32_t> &numbers) {
     std::vector<std::uint8_t> bytes;
     for (std::int32_t number : numbers) {
         const auto value = static_cast<std::uint32_t>(number);
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
     }
     return bytes;
 }
@@ -128,7 +129,9 @@ bool DriverTest::KeyExists(const std::string &key) {
     return true;
 }
 
-std::string DriverTest::TempPath(const std::string &name) const { return (fs::path(tempFolder_) / name).string(); }
+std::string DriverTest::TempPath(const std::string &name) const {
+    return (fs::path(tempFolder_) / name).string();
+}
 
 std::string DriverTest::WriteFile(const std::string &name, const std::string &text) {
     const std::string path = TempPath(name);

@@ -20,7 +20,7 @@ std::vector<std::uint8_t> Le32Bytes(const std::vector<std::int32_t> &numbers);
 std::vector<std::uint8_t> TextBytes(const std::string &text);
 
 class DriverTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -57,8 +57,8 @@ protected:
     std::string WriteFile(const std::string &name, const std::string &text);
     std::string TempPath(const std::string &name) const;
 
-private:
-    std::unique_ptr<RegTree> registry_;  // the simulated registry; on Windows what was put aside
+  private:
+    std::unique_ptr<RegTree> registry_; // the simulated registry; on Windows what was put aside
     std::unique_ptr<RegCall> backend_;
     std::unique_ptr<RecordingCalls> calls_;
     std::string driverKeyName_;

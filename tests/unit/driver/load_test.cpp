@@ -48,13 +48,14 @@ std::vector<std::uint8_t> Curve(std::int32_t count, const std::vector<std::vecto
     std::vector<std::int32_t> fields(129, 0);
     fields[0] = count;
     for (size_t i = 0; i < segments.size(); ++i) {
-        for (size_t f = 0; f < 4; ++f) fields[1 + 32 * f + i] = segments[i][f];
+        for (size_t f = 0; f < 4; ++f)
+            fields[1 + 32 * f + i] = segments[i][f];
     }
     return Le32Bytes(fields);
 }
 
 class LoadTest : public DriverTest {
-protected:
+  protected:
     // A driver key with the controller as joystick 2 and an OEM record for joystick 1.
     void SetUpDriver() {
         CreateDriverKey();
@@ -83,7 +84,7 @@ TEST_F(LoadTest, WritesEveryValueWithItsBytes) {
     std::vector<std::uint8_t> record(21, 0x11);
     record.insert(record.end(), {'x', 'Y', '-', 'R', 'U', 'V', 0});
     EXPECT_EQ(record, Value(kOem, "Joystick1OEMConfiguration"));
-    EXPECT_EQ(TextBytes("I"), Value(kOem, "Joystick1Filter"));  // 0x19: high axis, translation, rotation
+    EXPECT_EQ(TextBytes("I"), Value(kOem, "Joystick1Filter")); // 0x19: high axis, translation, rotation
     EXPECT_EQ(TextBytes("DRV"), Value(kOem, "Joystick1OEMcfgMode"));
 
     EXPECT_EQ(Curve(1, {{0, 65536, 65536, 0}}), Value(kOem, "Joystick1OEMxAxis"));
@@ -102,7 +103,8 @@ TEST_F(LoadTest, WritesEveryValueWithItsBytes) {
     EXPECT_EQ(Le32Bytes({65536, 65535, 65536, 65536, 65536, 65536}), Value(kOem, "Joystick1AppMax"));
     EXPECT_EQ(Le32Bytes({65536, 32768, 131072, -32768, 16384, INT32_MIN}), Value(kOem, "Joystick1Scalar"));
     // Seven values of the INTERMEDIATE user set, then 0.
-    EXPECT_EQ(Le32Bytes({32768, 16384, 131072, 98304, -65536, 0, 196608, 0}), Value(kOem, "Joystick1Sensitivity"));
+    EXPECT_EQ(Le32Bytes({32768, 16384, 131072, 98304, -65536, 0, 196608, 0}),
+              Value(kOem, "Joystick1Sensitivity"));
 
     HwConfigBytes config;
     JoyRegDefaultHwConfig(config);
@@ -117,7 +119,8 @@ TEST_F(LoadTest, WritesInItsFixedOrderBetweenTheDeviceCodes) {
     Calls().devicePresent = true;
     ASSERT_EQ(kRegCfgLoaded, Load(WriteFile("game.kcg", kGameFile)));
 
-    std::vector<std::string> expected = {"device open", "device 1",
+    std::vector<std::string> expected = {"device open",
+                                         "device 1",
                                          "set JoystickSettings\\Marrowel:Joy1ConfigurationFile",
                                          "set JoystickSettings\\Marrowel:Joystick1OEMConfiguration",
                                          "set JoystickSettings\\Marrowel:Joystick1Filter",
@@ -126,7 +129,8 @@ TEST_F(LoadTest, WritesInItsFixedOrderBetweenTheDeviceCodes) {
         expected.push_back(std::string("set JoystickSettings\\Marrowel:Joystick1OEM") + letter + "Axis");
     }
     for (char letter : std::string("xyzruv")) {
-        expected.push_back(std::string("set JoystickSettings\\Marrowel:Joystick1OEM") + letter + "NullRegion");
+        expected.push_back(std::string("set JoystickSettings\\Marrowel:Joystick1OEM") + letter +
+                           "NullRegion");
     }
     for (const char *name : {"AppMin", "AppMax", "Scalar", "Sensitivity"}) {
         expected.push_back(std::string("set JoystickSettings\\Marrowel:Joystick1") + name);
@@ -134,8 +138,8 @@ TEST_F(LoadTest, WritesInItsFixedOrderBetweenTheDeviceCodes) {
     expected.insert(expected.end(), {"set JoystickSettings\\Marrowel:Joystick2Configuration",
                                      "set CurrentJoystickSettings:Joystick2Configuration",
                                      "set CurrentJoystickSettings:Joystick2OEMName",
-                                     "set CurrentJoystickSettings:Joystick2OEMCallout", "joyConfigChanged 0", "flush HKLM",
-                                     "device 2", "device close"});
+                                     "set CurrentJoystickSettings:Joystick2OEMCallout", "joyConfigChanged 0",
+                                     "flush HKLM", "device 2", "device close"});
     EXPECT_EQ(expected, Steps());
 }
 
@@ -146,7 +150,8 @@ TEST_F(LoadTest, OemValuesKeepNumberOneWhenTheControllerIsJoystickThree) {
     const std::vector<std::string> writes = Writes();
     ASSERT_EQ(26u, writes.size());
     const std::regex numberOne(R"(set JoystickSettings\\Marrowel:Joy(stick)?1[^0-9].*)");
-    for (size_t i = 0; i < 22; ++i) EXPECT_TRUE(std::regex_match(writes[i], numberOne)) << writes[i];
+    for (size_t i = 0; i < 22; ++i)
+        EXPECT_TRUE(std::regex_match(writes[i], numberOne)) << writes[i];
     EXPECT_EQ((std::vector<std::string>{"set JoystickSettings\\Marrowel:Joystick3Configuration",
                                         "set CurrentJoystickSettings:Joystick3Configuration",
                                         "set CurrentJoystickSettings:Joystick3OEMName",
@@ -183,7 +188,7 @@ TEST_F(LoadTest, WithoutTheSelectedControllerValuesStayWrittenAndTheSettingsUnto
 
 TEST_F(LoadTest, WithoutADeviceTheLoadStillWritesAndNotifies) {
     SetUpDriver();
-    Calls().failingValueName = "Joystick1Filter";  // a failed write is passed over
+    Calls().failingValueName = "Joystick1Filter"; // a failed write is passed over
     ASSERT_EQ(kRegCfgLoaded, Load(WriteFile("game.kcg", kGameFile)));
     const std::vector<std::string> steps = Steps();
     EXPECT_EQ("flush HKLM", steps.back());
@@ -202,7 +207,7 @@ class DeviceTest : public DriverTest {};
 
 TEST_F(DeviceTest, BeginAndEndBracketOneUpdate) {
     DriverContext context(Calls());
-    EXPECT_FALSE(DriverEndLoad(context));  // nothing open: nothing sent
+    EXPECT_FALSE(DriverEndLoad(context));   // nothing open: nothing sent
     EXPECT_FALSE(DriverBeginLoad(context)); // no device on either backend
     EXPECT_FALSE(DriverEndLoad(context));
     EXPECT_TRUE(Steps().empty());
@@ -226,4 +231,4 @@ TEST_F(DeviceTest, BeginAndEndBracketOneUpdate) {
     EXPECT_EQ(kInvalidDevice, context.device);
 }
 
-}  // namespace
+} // namespace

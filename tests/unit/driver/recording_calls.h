@@ -12,15 +12,15 @@
 #include "regcall.h"
 
 class RecordingCalls : public RegCall {
-public:
+  public:
     explicit RecordingCalls(RegCall &backend) : backend_(backend) {}
 
     // ---- What the test arranges ----
-    bool noJoystickDriver = false;    // the joystick API names no driver key
-    bool devicePresent = false;       // a device answers OpenDevice
-    bool deviceRefusesCodes = false;  // ... but refuses every control code
-    std::string failingValueName;     // SetValue of this name fails, writing nothing
-    std::string fullPathOverride;     // when not empty, FullPathName answers this
+    bool noJoystickDriver = false;   // the joystick API names no driver key
+    bool devicePresent = false;      // a device answers OpenDevice
+    bool deviceRefusesCodes = false; // ... but refuses every control code
+    std::string failingValueName;    // SetValue of this name fails, writing nothing
+    std::string fullPathOverride;    // when not empty, FullPathName answers this
 
     // ---- What the test checks ----
     // "set <key path>:<name>", "joyConfigChanged <flags>", "flush <key path>",
@@ -46,13 +46,13 @@ public:
     bool FullPathName(const char *path, std::string *fullPath) override;
     void DefaultBeep() override { backend_.DefaultBeep(); }
 
-private:
+  private:
     std::string PathOf(RegKey key) const;
     long Opened(long result, RegKey parent, const char *path, RegKey *key);
 
     RegCall &backend_;
     std::vector<std::string> steps_;
-    std::map<RegKey, std::string> paths_;  // the keys open now
+    std::map<RegKey, std::string> paths_; // the keys open now
     int openDevices_ = 0;
 };
 

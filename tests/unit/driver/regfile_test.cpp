@@ -9,23 +9,22 @@
 
 namespace {
 
-const char kSample[] =
-    "REGEDIT4\r\n"
-    "\r\n"
-    "; the joystick driver\r\n"
-    "[HKEY_LOCAL_MACHINE\\System\\Joystick\\msjstick.drv\\CurrentJoystickSettings]\r\n"
-    "\"Joystick2OEMCallout\"=\"velix.vxd\"\r\n"
-    "\"Quoted \\\"name\\\"\"=\"C:\\\\games\\\\a \\\"b\\\".kcg\"\r\n"
-    "@=\"default\"\r\n"
-    "\r\n"
-    "[HKEY_LOCAL_MACHINE\\System\\Joystick\\msjstick.drv\\JoystickSettings\\Marrowel]\n"
-    "\"Joystick1OEMConfiguration\"=hex:00,01,02,\\\n"
-    "  ff,FE\n"
-    "\"Count\"=dword:0000001c\n"
-    "\"Expand\"=hex(2):41,00\n"
-    "\"Empty\"=hex:\n"
-    "\r\n"
-    "[HKEY_CURRENT_USER\\Software\\Empty]\r\n";
+const char kSample[] = "REGEDIT4\r\n"
+                       "\r\n"
+                       "; the joystick driver\r\n"
+                       "[HKEY_LOCAL_MACHINE\\System\\Joystick\\msjstick.drv\\CurrentJoystickSettings]\r\n"
+                       "\"Joystick2OEMCallout\"=\"velix.vxd\"\r\n"
+                       "\"Quoted \\\"name\\\"\"=\"C:\\\\games\\\\a \\\"b\\\".kcg\"\r\n"
+                       "@=\"default\"\r\n"
+                       "\r\n"
+                       "[HKEY_LOCAL_MACHINE\\System\\Joystick\\msjstick.drv\\JoystickSettings\\Marrowel]\n"
+                       "\"Joystick1OEMConfiguration\"=hex:00,01,02,\\\n"
+                       "  ff,FE\n"
+                       "\"Count\"=dword:0000001c\n"
+                       "\"Expand\"=hex(2):41,00\n"
+                       "\"Empty\"=hex:\n"
+                       "\r\n"
+                       "[HKEY_CURRENT_USER\\Software\\Empty]\r\n";
 
 const RegValue &ValueAt(const RegTree &tree, const char *key, const char *name) {
     const RegNode *node = tree.Find(key);
@@ -49,7 +48,8 @@ TEST(RegFile, ReadsKeysAndEveryKindOfValue) {
     EXPECT_EQ(kRegSz, ValueAt(tree, current, "joystick2oemcallout").type);
     EXPECT_EQ(text("C:\\games\\a \"b\".kcg"), ValueAt(tree, current, "Quoted \"name\"").data);
     EXPECT_EQ(text("default"), ValueAt(tree, current, "").data);
-    EXPECT_EQ((std::vector<std::uint8_t>{0, 1, 2, 0xff, 0xfe}), ValueAt(tree, oem, "Joystick1OEMConfiguration").data);
+    EXPECT_EQ((std::vector<std::uint8_t>{0, 1, 2, 0xff, 0xfe}),
+              ValueAt(tree, oem, "Joystick1OEMConfiguration").data);
     EXPECT_EQ(kRegBinary, ValueAt(tree, oem, "Joystick1OEMConfiguration").type);
     EXPECT_EQ((std::vector<std::uint8_t>{0x1c, 0, 0, 0}), ValueAt(tree, oem, "Count").data);
     EXPECT_EQ(kRegDword, ValueAt(tree, oem, "Count").type);
@@ -67,7 +67,8 @@ TEST(RegFile, RefusesMalformedLinesSayingWhere) {
         {"Windows Registry Editor Version 5.00\n", "line 1: the file does not begin with REGEDIT4"},
         {"REGEDIT4\n\"a\"=\"b\"\n", "line 2: a value line before any key"},
         {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"a\"=hex:0g\n", "line 3: hex data must be bytes like 0a,ff"},
-        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"a\"=hex:01,\\\n", "line 3: hex data goes on past the end of the file"},
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"a\"=hex:01,\\\n",
+         "line 3: hex data goes on past the end of the file"},
         {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"a\"=42\n",
          "line 3: unknown value data (expected \"text\", hex:, hex(n): or dword:)"},
     };
@@ -129,4 +130,4 @@ TEST(RegFile, SaveReplacesTheFileOnlyWhenComplete) {
     fs::remove_all(folder);
 }
 
-}  // namespace
+} // namespace

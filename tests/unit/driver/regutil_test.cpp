@@ -17,18 +17,19 @@ TEST(FixedPoint, ConvertsByTruncatingAndWrapsModulo2To32) {
     } cases[] = {
         {1.0, 65536},
         {-0.5, -32768},
-        {0.99999f, 65535},                 // truncated toward zero
+        {0.99999f, 65535}, // truncated toward zero
         {-0.99999f, -65535},
-        {32768.0, INT32_MIN},              // 2^31 wraps
-        {49152.0, -1073741824},            // 3 * 2^30 wraps
-        {65536.0, 0},                      // 2^32 wraps to nothing
+        {32768.0, INT32_MIN},   // 2^31 wraps
+        {49152.0, -1073741824}, // 3 * 2^30 wraps
+        {65536.0, 0},           // 2^32 wraps to nothing
         {1.0 / 65536, 1},
         {1e-9, 0},
-        {1e300, 0},                        // a product beyond 2^63 stores 0
+        {1e300, 0}, // a product beyond 2^63 stores 0
         {std::numeric_limits<double>::infinity(), 0},
         {std::nan(""), 0},
     };
-    for (const auto &c : cases) EXPECT_EQ(c.expected, JoyRegFix(c.value)) << c.value;
+    for (const auto &c : cases)
+        EXPECT_EQ(c.expected, JoyRegFix(c.value)) << c.value;
 }
 
 TEST(FilterChar, IsZeroPlusTheLowByteOfTheMask) {
@@ -36,17 +37,17 @@ TEST(FilterChar, IsZeroPlusTheLowByteOfTheMask) {
         int mask;
         char expected;
     } cases[] = {{0, '0'}, {9, '9'}, {10, ':'}, {24, 'H'}, {31, 'O'}, {0x119, 'I'}};
-    for (const auto &c : cases) EXPECT_EQ(c.expected, JoyRegFilterChar(c.mask)) << c.mask;
+    for (const auto &c : cases)
+        EXPECT_EQ(c.expected, JoyRegFilterChar(c.mask)) << c.mask;
 }
 
 TEST(Layouts, HardwareConfigurationIsTheFixedDefault) {
     HwConfigBytes config;
-    config.fill(0xEE);  // nothing of an earlier content may survive
+    config.fill(0xEE); // nothing of an earlier content may survive
     JoyRegDefaultHwConfig(config);
-    const std::vector<std::int32_t> fields = {0x21880001, 6, 6, 0, 0, 0, 0, 0, 0,
-                                              65535, 65535, 65535, 65535, 65535, 65535,
-                                              32768, 32768, 32768, 32768, 32768, 32768,
-                                              0, 0, 0, 0, 31, 1000, 0};
+    const std::vector<std::int32_t> fields = {
+        0x21880001, 6,     6,     0,     0,     0,     0,     0, 0, 65535, 65535, 65535, 65535, 65535,
+        65535,      32768, 32768, 32768, 32768, 32768, 32768, 0, 0, 0,     0,     31,    1000,  0};
     EXPECT_EQ(Le32Bytes(fields), std::vector<std::uint8_t>(config.begin(), config.end()));
 }
 
@@ -54,21 +55,21 @@ class StoreTest : public DriverTest {};
 
 TEST_F(StoreTest, OemKeyIsCreatedBelowAnExistingDriverKeyOnly) {
     RegKey key = 0;
-    EXPECT_FALSE(JoyRegOpenOemKey(Calls(), &key));  // no joystick root
+    EXPECT_FALSE(JoyRegOpenOemKey(Calls(), &key)); // no joystick root
     CreateDriverKey();
     Calls().noJoystickDriver = true;
     EXPECT_FALSE(JoyRegOpenOemKey(Calls(), &key));
     Calls().noJoystickDriver = false;
 
     ASSERT_TRUE(JoyRegOpenOemKey(Calls(), &key));
-    EXPECT_EQ(1, Calls().OpenKeyCount());  // only the key handed to the caller
+    EXPECT_EQ(1, Calls().OpenKeyCount()); // only the key handed to the caller
     Calls().CloseKey(key);
     EXPECT_TRUE(KeyExists(kOemKey));
 }
 
 TEST_F(StoreTest, FindControllerTakesTheFirstExactCallout) {
     const struct {
-        std::vector<std::pair<int, std::string>> callouts;  // joystick number, text
+        std::vector<std::pair<int, std::string>> callouts; // joystick number, text
         int expected;
     } cases[] = {
         {{}, -1},
@@ -82,7 +83,8 @@ TEST_F(StoreTest, FindControllerTakesTheFirstExactCallout) {
         SetUp();
         CreateDriverKey();
         PutValue(kJoyCurrentSettingsKey, "Other", kRegSz, TextBytes("x"));
-        for (const auto &callout : c.callouts) PutCallout(callout.first, callout.second);
+        for (const auto &callout : c.callouts)
+            PutCallout(callout.first, callout.second);
         EXPECT_EQ(c.expected, JoyRegFindController(Calls())) << c.callouts.size();
         EXPECT_EQ(0, Calls().OpenKeyCount());
     }
@@ -91,14 +93,16 @@ TEST_F(StoreTest, FindControllerTakesTheFirstExactCallout) {
 TEST_F(StoreTest, AxisMapRewriteKeepsTheOtherBytesAndTheStoredLength) {
     CreateDriverKey();
     std::vector<std::uint8_t> full(28), shortRecord(24, 0x33), oversized(30, 0x44);
-    for (int i = 0; i < 28; ++i) full[i] = static_cast<std::uint8_t>(0xA0 + i);
+    for (int i = 0; i < 28; ++i)
+        full[i] = static_cast<std::uint8_t>(0xA0 + i);
     PutValue(kOemKey, "Joystick1OEMConfiguration", kRegBinary, full);
     PutValue(kOemKey, "Joystick2OEMConfiguration", kRegBinary, shortRecord);
     PutValue(kOemKey, "Joystick4OEMConfiguration", kRegBinary, oversized);
 
     RegKey oem = 0;
     ASSERT_TRUE(JoyRegOpenOemKey(Calls(), &oem));
-    for (int index = 0; index < 4; ++index) JoyRegSetOemAxisMap(Calls(), index, "XYzRUV", oem);
+    for (int index = 0; index < 4; ++index)
+        JoyRegSetOemAxisMap(Calls(), index, "XYzRUV", oem);
     Calls().CloseKey(oem);
 
     std::vector<std::uint8_t> expected(full.begin(), full.begin() + 21);
@@ -127,4 +131,4 @@ TEST_F(StoreTest, IdentityIsNeverWrittenIntoANewKeyAndStopsAtAFailedWrite) {
     EXPECT_EQ(0, Calls().OpenKeyCount());
 }
 
-}  // namespace
+} // namespace

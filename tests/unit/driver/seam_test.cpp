@@ -23,7 +23,8 @@ TEST_F(SeamTest, CreateMakesEveryLevelOfATwoLevelPathInOneCall) {
     EXPECT_TRUE(KeyExists("JoystickSettings\\Marrowel"));
     // Names compare without regard to case.
     EXPECT_EQ(kRegSuccess, Backend().OpenKey(driver, "JOYSTICKSETTINGS\\marrowel", &again));
-    for (RegKey key : {again, oem, driver}) EXPECT_EQ(kRegSuccess, Backend().CloseKey(key));
+    for (RegKey key : {again, oem, driver})
+        EXPECT_EQ(kRegSuccess, Backend().CloseKey(key));
 }
 
 TEST_F(SeamTest, QueryTellsTheStoredLengthAndRefusesASmallBuffer) {
@@ -68,4 +69,4 @@ TEST_F(SeamTest, FullPathIsNeverCut) {
     EXPECT_EQ(".kcg", full.substr(full.size() - 4));
 }
 
-}  // namespace
+} // namespace

@@ -15,10 +15,12 @@ void CopyKey(HKEY key, RegNode &node) {
         DWORD nameLength = sizeof name;
         DWORD type = 0;
         DWORD size = 0;
-        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+            break;
         std::vector<std::uint8_t> data(size);
         nameLength = sizeof name;
-        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS) {
+        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data.data(), &size) !=
+            ERROR_SUCCESS) {
             break;
         }
         data.resize(size);
@@ -27,7 +29,8 @@ void CopyKey(HKEY key, RegNode &node) {
     for (DWORD index = 0;; ++index) {
         char name[256];
         DWORD nameLength = sizeof name;
-        if (RegEnumKeyExA(key, index, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        if (RegEnumKeyExA(key, index, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
             break;
         }
         HKEY child = nullptr;
@@ -46,7 +49,8 @@ bool WriteKey(HKEY parent, const RegNode &node) {
                                  static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS &&
                   written;
     }
-    for (const auto &child : node.Children()) written = WriteKey(key, *child) && written;
+    for (const auto &child : node.Children())
+        written = WriteKey(key, *child) && written;
     RegCloseKey(key);
     return written;
 }
@@ -56,11 +60,11 @@ bool RemoveJoystickRoot() {
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
-}  // namespace
+} // namespace
 
 bool PutAsideJoystickKeys(RegTree &saved) {
     HKEY root = nullptr;
-    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, kJoyRootPath, &root) != ERROR_SUCCESS) return true;  // nothing there
+    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, kJoyRootPath, &root) != ERROR_SUCCESS) return true; // nothing there
     CopyKey(root, saved.Create(kJoyRootPath));
     RegCloseKey(root);
     return RemoveJoystickRoot();
