@@ -16,6 +16,7 @@
 #include "tl_api.h"
 #include "tl_curve.h"
 #include "tl_defs.h"
+#include "tl_number.h"
 #include "tl_parse.h"
 
 namespace {
@@ -108,14 +109,16 @@ void scanInt(const char *item, int32_t *member) {
 // slip through every clamp.
 void scanFloat(const char *item, float *member) {
     float number;
-    if (std::sscanf(item, "%f", &number) == 1 && !std::isnan(number)) *member = number;
+    if (TlScanFloat(item, &number) && !std::isnan(number)) *member = number;
 }
 
-void scanVersion(const char *item, int32_t *major, int32_t *minor) {
+// Returns how many of the two numbers converted; 0 means the value is not a version.
+int scanVersion(const char *item, int32_t *major, int32_t *minor) {
     int high, low;
     int converted = std::sscanf(item, "%d.%d", &high, &low);
     if (converted >= 1) *major = high;
     if (converted == 2) *minor = low;
+    return converted < 0 ? 0 : converted;
 }
 
 // Items are upper-cased by the scanner, so a mask written 0x1f arrives as 0X1F.
@@ -152,7 +155,9 @@ Outcome missingEntry(const Lookup &look, TlEntry entry) {
 
 Outcome readVersion(TlConfig &cfg, Lookup &look) {
     if (look.find("VERSION", TL_SECTION_VERSION)) {
-        scanVersion(look.first(), &cfg.versionMajor, &cfg.versionMinor);
+        // A version that is not a number is invalid, not an older format.
+        if (scanVersion(look.first(), &cfg.versionMajor, &cfg.versionMinor) == 0)
+            return missingEntry(look, TL_ENTRY_VERSION);
         if (cfg.versionMajor < 5) return {TL_READ_OLDER_FORMAT, TL_ENTRY_NONE, false};
         if (cfg.versionMajor > 5 || cfg.versionMinor > 0) return {TL_READ_NEWER_FORMAT, TL_ENTRY_NONE, false};
         return kReadOn;
@@ -173,11 +178,13 @@ Outcome readVersion(TlConfig &cfg, Lookup &look) {
 Outcome readRequired(TlConfig &cfg, Lookup &look) {
     if (!look.find("APPLICATION_NUMBER", TL_SECTION_VERSION))
         return missingEntry(look, TL_ENTRY_APPLICATION_NUMBER);
-    scanVersion(look.first(), &cfg.applicationNumberMajor, &cfg.applicationNumberMinor);
+    if (scanVersion(look.first(), &cfg.applicationNumberMajor, &cfg.applicationNumberMinor) == 0)
+        return missingEntry(look, TL_ENTRY_APPLICATION_NUMBER);
 
     if (!look.find("FILE_REVISION_NUMBER", TL_SECTION_VERSION))
         return missingEntry(look, TL_ENTRY_FILE_REVISION_NUMBER);
-    scanVersion(look.first(), &cfg.fileRevisionMajor, &cfg.fileRevisionMinor);
+    if (scanVersion(look.first(), &cfg.fileRevisionMajor, &cfg.fileRevisionMinor) == 0)
+        return missingEntry(look, TL_ENTRY_FILE_REVISION_NUMBER);
 
     if (!look.find("APPLICATION_NAME", TL_SECTION_IDENTIFICATION) || look.first()[0] == '\0')
         return missingEntry(look, TL_ENTRY_APPLICATION_NAME);

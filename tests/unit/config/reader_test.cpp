@@ -111,7 +111,12 @@ INSTANTIATE_TEST_SUITE_P(
         ResultCase{"Newer51", replaced(kHeader, "5.0", "5.1") + kDeviceTail, TL_READ_NEWER_FORMAT, TL_ENTRY_NONE},
         ResultCase{"Newer60", replaced(kHeader, "5.0", "6.0"), TL_READ_NEWER_FORMAT, TL_ENTRY_NONE},
         ResultCase{"Older49", replaced(kHeader, "5.0", "4.9") + kDeviceTail, TL_READ_OLDER_FORMAT, TL_ENTRY_NONE},
-        ResultCase{"VersionNotANumber", replaced(kHeader, "5.0", "five"), TL_READ_OLDER_FORMAT, TL_ENTRY_NONE},
+        // A value that is not a version is invalid, not an older format.
+        ResultCase{"VersionNotANumber", replaced(kHeader, "5.0", "five"), TL_READ_MISSING_ENTRY, TL_ENTRY_VERSION},
+        ResultCase{"ApplicationNumberNotANumber", replaced(kHeader, "4.81", "abc"), TL_READ_MISSING_ENTRY,
+                   TL_ENTRY_APPLICATION_NUMBER},
+        ResultCase{"FileRevisionNotANumber", replaced(kHeader, "= 1.2", "= x.2"), TL_READ_MISSING_ENTRY,
+                   TL_ENTRY_FILE_REVISION_NUMBER},
         ResultCase{"Leading50", "VERSION = 5.0\n" + replaced(kHeader, "VERSION = 5.0\n", ""),
                    TL_READ_MISSING_ENTRY, TL_ENTRY_VERSION},
         ResultCase{"Leading41", "VERSION = 4.1\n" + replaced(kHeader, "VERSION = 5.0\n", ""),
