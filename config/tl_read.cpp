@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 #include "tl_api.h"
 #include "tl_curve.h"
@@ -75,7 +76,10 @@ private:
 class Keyword {
 public:
     Keyword(const char *a, const char *b = "", const char *c = "", const char *d = "") {
-        std::snprintf(text_, sizeof text_, "%s%s%s%s", a, b, c, d);
+        size_t length = 0;
+        for (const char *part : {a, b, c, d})
+            for (; *part != '\0' && length + 1 < sizeof text_; ++part) text_[length++] = *part;
+        text_[length] = '\0';
     }
     operator const char *() const { return text_; }
 
@@ -260,16 +264,14 @@ void readConfiguration(TlConfig &cfg, Lookup &look) {
 void readLabelsAndLimits(TlConfig &cfg, Lookup &look) {
     const char *section = TL_SECTION_TUNING;
     for (int n = 0; n < TL_AXES; ++n) {
-        char number[4];
-        std::snprintf(number, sizeof number, "%d", n + 1);
+        const char *number = TlButtonSlotNames[n]; // "1".."6"
         if (look.find(Keyword("MOTION_LABEL_", number, "_POS"), section))
             copyBounded(cfg.motionLabelPos[n], TL_LABEL_SIZE, look.first());
         if (look.find(Keyword("MOTION_LABEL_", number, "_NEG"), section))
             copyBounded(cfg.motionLabelNeg[n], TL_LABEL_SIZE, look.first());
     }
     for (int n = 0; n < TL_AXES; ++n) {
-        char number[4];
-        std::snprintf(number, sizeof number, "%d", n + 1);
+        const char *number = TlButtonSlotNames[n]; // "1".."6"
         if (look.find(Keyword("APP_MIN_", number), section)) scanFloat(look.first(), &cfg.appMin[n]);
         if (look.find(Keyword("APP_MAX_", number), section)) scanFloat(look.first(), &cfg.appMax[n]);
     }
@@ -445,8 +447,7 @@ void readMotionMaps(TlConfig &cfg, Lookup &look, int d) {
         {"_NEG_USER", &TlConfig::motionMapNegUser},
     };
     for (int n = 0; n < TL_AXES; ++n) {
-        char number[4];
-        std::snprintf(number, sizeof number, "%d", n + 1);
+        const char *number = TlButtonSlotNames[n]; // "1".."6"
         for (const auto &entry : motionMaps)
             if (look.find(Keyword("MOTION_MAP_", number, entry.suffix), TlDeviceNames[d]))
                 decodeMotionMap(cfg, look, (cfg.*entry.maps)[d][n]);

@@ -1,0 +1,132 @@
+// Read and write costs of the KCG library against the physical floors:
+// one memchr newline pass over the bytes in memory (read), and one plain
+// fopen/fwrite/fclose of the same bytes in the same folder (write).
+// scripts/bench runs this pinned, with repetitions, and prints the ratios.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "fixtures.h"
+#include "tl_api.h"
+#include "tl_parse.h"
+
+namespace {
+
+std::string Folder() {
+    std::FILE *probe = std::fopen("/dev/shm/.kcg-probe", "wb");
+    if (probe) {
+        std::fclose(probe);
+        std::remove("/dev/shm/.kcg-probe");
+        return "/dev/shm";
+    }
+    return "/tmp";
+}
+
+struct Fixture {
+    std::string path;
+    std::vector<char> bytes;
+    TlConfig cfg;
+};
+
+Fixture Make(const char *name, void (*fill)(TlConfig *)) {
+    Fixture f;
+    f.path = Folder() + "/kcg-bench-" + name + ".kcg";
+    TlInitConfig(&f.cfg);
+    fill(&f.cfg);
+    if (TlWriteConfigFile(&f.cfg, f.path.c_str()) != 0) std::fprintf(stderr, "cannot write %s\n", f.path.c_str());
+    std::ifstream in(f.path, std::ios::binary);
+    f.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return f;
+}
+
+Fixture &Get(int which) {
+    static Fixture typical = Make("typical", FillTypical);
+    static Fixture large = Make("large", FillLarge);
+    return which == 0 ? typical : large;
+}
+
+void SetLabel(benchmark::State &state, const Fixture &f) {
+    state.SetLabel((state.range(0) == 0 ? "typical " : "large ") + std::to_string(f.bytes.size()) + " bytes");
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * f.bytes.size()));
+}
+
+void BM_MemchrPass(benchmark::State &state) {
+    const Fixture &f = Get(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const char *p = f.bytes.data();
+        const char *end = p + f.bytes.size();
+        size_t lines = 0;
+        while (const void *nl = std::memchr(p, '\n', static_cast<size_t>(end - p))) {
+            ++lines;
+            p = static_cast<const char *>(nl) + 1;
+        }
+        benchmark::DoNotOptimize(lines);
+    }
+    SetLabel(state, f);
+}
+
+void BM_Read(benchmark::State &state) {
+    const Fixture &f = Get(static_cast<int>(state.range(0)));
+    TlConfig cfg;
+    TlInitConfig(&cfg);
+    for (auto _ : state) {
+        if (TlReadConfigFile(&cfg, f.path.c_str()) != 0) state.SkipWithError("read failed");
+        TlFreeConfig(&cfg);
+    }
+    SetLabel(state, f);
+}
+
+// The same read with every lookup rescanning the text from its start.
+void BM_ReadRescanning(benchmark::State &state) {
+    const Fixture &f = Get(static_cast<int>(state.range(0)));
+    TlConfig cfg;
+    TlInitConfig(&cfg);
+    std::vector<char> text;
+    for (auto _ : state) {
+        std::FILE *file = std::fopen(f.path.c_str(), "rb");
+        text.assign(f.bytes.size() + 2, '\0');
+        size_t got = std::fread(text.data(), 1, f.bytes.size(), file);
+        std::fclose(file);
+        benchmark::DoNotOptimize(got);
+        if (TlReadConfigBuffer(&cfg, text.data(), 0, nullptr) != 0) state.SkipWithError("read failed");
+        TlFreeConfig(&cfg);
+    }
+    SetLabel(state, f);
+}
+
+void BM_PlainWrite(benchmark::State &state) {
+    const Fixture &f = Get(static_cast<int>(state.range(0)));
+    std::string path = f.path + ".plain";
+    for (auto _ : state) {
+        std::FILE *file = std::fopen(path.c_str(), "wb");
+        std::fwrite(f.bytes.data(), 1, f.bytes.size(), file);
+        std::fclose(file);
+    }
+    std::remove(path.c_str());
+    SetLabel(state, f);
+}
+
+void BM_Write(benchmark::State &state) {
+    const Fixture &f = Get(static_cast<int>(state.range(0)));
+    std::string path = f.path + ".out";
+    for (auto _ : state) {
+        if (TlWriteConfigFile(&f.cfg, path.c_str()) != 0) state.SkipWithError("write failed");
+    }
+    std::remove(path.c_str());
+    SetLabel(state, f);
+}
+
+} // namespace
+
+BENCHMARK(BM_MemchrPass)->Arg(0)->Arg(1);
+BENCHMARK(BM_Read)->Arg(0)->Arg(1);
+BENCHMARK(BM_ReadRescanning)->Arg(0)->Arg(1);
+BENCHMARK(BM_PlainWrite)->Arg(0)->Arg(1);
+BENCHMARK(BM_Write)->Arg(0)->Arg(1);
+
+BENCHMARK_MAIN();
