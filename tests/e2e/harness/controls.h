@@ -22,12 +22,12 @@ HWND ControlOf(HWND dialog, int id);
 std::optional<std::string> ReadText(HWND window);
 
 // Replaces a control's text at once, as a program would (WM_SETTEXT).
-bool WriteText(HWND control, const std::string& text);
+bool WriteText(HWND control, const std::string &text);
 
 // Types text into an edit, or into the edit of an editable combo box, one
 // character after the other, over whatever was selected; selectAll first
 // selects the whole old text so that the typing replaces it.
-bool TypeText(HWND control, const std::string& text, bool selectAll = true);
+bool TypeText(HWND control, const std::string &text, bool selectAll = true);
 
 // Presses the push button id of dialog: the dialog gets the button's clicked
 // notification, posted, so a handler that opens a message box does not hold
@@ -53,6 +53,6 @@ bool AskToClose(HWND window);
 bool IsShown(HWND control);
 bool IsEnabled(HWND control);
 
-}  // namespace e2e
+} // namespace e2e
 
-#endif  // KCG_E2E_CONTROLS_H
+#endif // KCG_E2E_CONTROLS_H

@@ -34,200 +34,204 @@
 namespace {
 
 struct Run {
-  DWORD boundMs = e2e::kDefaultBoundMs;
+    DWORD boundMs = e2e::kDefaultBoundMs;
 };
 
-bool Fail(const std::string& message) {
-  std::fprintf(stderr, "e2e: %s\n", message.c_str());
-  return false;
+bool Fail(const std::string &message) {
+    std::fprintf(stderr, "e2e: %s\n", message.c_str());
+    return false;
 }
 
-bool ParseNumber(const std::string& text, long* value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  *value = std::strtol(text.c_str(), &end, 10);
-  return *end == '\0';
+bool ParseNumber(const std::string &text, long *value) {
+    if (text.empty()) return false;
+    char *end = nullptr;
+    *value = std::strtol(text.c_str(), &end, 10);
+    return *end == '\0';
 }
 
-int ButtonId(const std::string& name) {
-  static const struct {
-    const char* name;
-    int id;
-  } kNames[] = {{"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}};
-  for (const auto& entry : kNames) {
-    if (name == entry.name) return entry.id;
-  }
-  long id = 0;
-  return ParseNumber(name, &id) ? static_cast<int>(id) : -1;
+int ButtonId(const std::string &name) {
+    static const struct {
+        const char *name;
+        int id;
+    } kNames[] = {{"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}};
+    for (const auto &entry : kNames) {
+        if (name == entry.name) return entry.id;
+    }
+    long id = 0;
+    return ParseNumber(name, &id) ? static_cast<int>(id) : -1;
 }
 
-HWND Window(const Run& run, const std::string& title) {
-  e2e::WindowQuery query;
-  query.title = title;
-  return e2e::WaitForTopLevelWindow(query, run.boundMs);
+HWND Window(const Run &run, const std::string &title) {
+    e2e::WindowQuery query;
+    query.title = title;
+    return e2e::WaitForTopLevelWindow(query, run.boundMs);
 }
 
 // The window and the control id that a step names; false if either is missing.
-bool Control(const Run& run, const std::string& title, const std::string& idText, HWND* dialog, int* id) {
-  long number = 0;
-  if (!ParseNumber(idText, &number)) return Fail("not a control id: " + idText);
-  *dialog = Window(run, title);
-  if (!*dialog) return Fail("no window titled \"" + title + "\"");
-  *id = static_cast<int>(number);
-  if (!e2e::ControlOf(*dialog, *id)) return Fail("\"" + title + "\" has no control " + idText);
-  return true;
+bool Control(const Run &run, const std::string &title, const std::string &idText, HWND *dialog, int *id) {
+    long number = 0;
+    if (!ParseNumber(idText, &number)) return Fail("not a control id: " + idText);
+    *dialog = Window(run, title);
+    if (!*dialog) return Fail("no window titled \"" + title + "\"");
+    *id = static_cast<int>(number);
+    if (!e2e::ControlOf(*dialog, *id)) return Fail("\"" + title + "\" has no control " + idText);
+    return true;
 }
 
 struct Step {
-  const char* name;
-  size_t arguments;
-  bool (*run)(const Run&, const std::vector<std::string>&);
+    const char *name;
+    size_t arguments;
+    bool (*run)(const Run &, const std::vector<std::string> &);
 };
 
-bool Start(const Run&, const std::vector<std::string>& a) {
-  e2e::ChildProcess process;
-  std::string error;
-  if (!process.Start(a[0], a[1], &error)) return Fail(error);
-  std::printf("%lu\n", static_cast<unsigned long>(process.Id()));
-  // The started program is the caller's to end, not ours.
-  process.Detach();
-  return true;
+bool Start(const Run &, const std::vector<std::string> &a) {
+    e2e::ChildProcess process;
+    std::string error;
+    if (!process.Start(a[0], a[1], &error)) return Fail(error);
+    std::printf("%lu\n", static_cast<unsigned long>(process.Id()));
+    // The started program is the caller's to end, not ours.
+    process.Detach();
+    return true;
 }
 
-bool WaitWindow(const Run& run, const std::vector<std::string>& a) {
-  return Window(run, a[0]) || Fail("no window titled \"" + a[0] + "\" appeared");
+bool WaitWindow(const Run &run, const std::vector<std::string> &a) {
+    return Window(run, a[0]) || Fail("no window titled \"" + a[0] + "\" appeared");
 }
 
-bool WaitGone(const Run& run, const std::vector<std::string>& a) {
-  e2e::WindowQuery query;
-  query.title = a[0];
-  return e2e::WaitForNoTopLevelWindow(query, run.boundMs) || Fail("\"" + a[0] + "\" did not go away");
+bool WaitGone(const Run &run, const std::vector<std::string> &a) {
+    e2e::WindowQuery query;
+    query.title = a[0];
+    return e2e::WaitForNoTopLevelWindow(query, run.boundMs) || Fail("\"" + a[0] + "\" did not go away");
 }
 
-bool Rect(const Run& run, const std::vector<std::string>& a) {
-  HWND window = Window(run, a[0]);
-  RECT frame{};
-  if (!window || !GetWindowRect(window, &frame)) return Fail("no window titled \"" + a[0] + "\"");
-  std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
-  return true;
+bool Rect(const Run &run, const std::vector<std::string> &a) {
+    HWND window = Window(run, a[0]);
+    RECT frame{};
+    if (!window || !GetWindowRect(window, &frame)) return Fail("no window titled \"" + a[0] + "\"");
+    std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left,
+                frame.bottom - frame.top);
+    return true;
 }
 
-bool Answer(const Run& run, const std::vector<std::string>& a) {
-  const int button = ButtonId(a[1]);
-  if (button < 0) return Fail("not a button: " + a[1]);
-  const std::optional<e2e::MessageBoxSeen> box = e2e::WaitForMessageBox(a[0], 0, run.boundMs);
-  if (!box) return Fail("no message box \"" + a[0] + "\" appeared");
-  std::printf("%s\n", box->text.c_str());
-  return e2e::AnswerMessageBox(box->window, button, run.boundMs) || Fail("could not answer \"" + a[0] + "\"");
+bool Answer(const Run &run, const std::vector<std::string> &a) {
+    const int button = ButtonId(a[1]);
+    if (button < 0) return Fail("not a button: " + a[1]);
+    const std::optional<e2e::MessageBoxSeen> box = e2e::WaitForMessageBox(a[0], 0, run.boundMs);
+    if (!box) return Fail("no message box \"" + a[0] + "\" appeared");
+    std::printf("%s\n", box->text.c_str());
+    return e2e::AnswerMessageBox(box->window, button, run.boundMs) ||
+           Fail("could not answer \"" + a[0] + "\"");
 }
 
-bool SetText(const Run& run, const std::vector<std::string>& a) {
-  HWND dialog = nullptr;
-  int id = 0;
-  return Control(run, a[0], a[1], &dialog, &id) &&
-         (e2e::WriteText(e2e::ControlOf(dialog, id), a[2]) || Fail("could not set the text of " + a[1]));
+bool SetText(const Run &run, const std::vector<std::string> &a) {
+    HWND dialog = nullptr;
+    int id = 0;
+    return Control(run, a[0], a[1], &dialog, &id) &&
+           (e2e::WriteText(e2e::ControlOf(dialog, id), a[2]) || Fail("could not set the text of " + a[1]));
 }
 
-bool Type(const Run& run, const std::vector<std::string>& a) {
-  HWND dialog = nullptr;
-  int id = 0;
-  return Control(run, a[0], a[1], &dialog, &id) &&
-         (e2e::TypeText(e2e::ControlOf(dialog, id), a[2]) || Fail("could not type into " + a[1]));
+bool Type(const Run &run, const std::vector<std::string> &a) {
+    HWND dialog = nullptr;
+    int id = 0;
+    return Control(run, a[0], a[1], &dialog, &id) &&
+           (e2e::TypeText(e2e::ControlOf(dialog, id), a[2]) || Fail("could not type into " + a[1]));
 }
 
-bool Press(const Run& run, const std::vector<std::string>& a) {
-  HWND dialog = nullptr;
-  int id = 0;
-  return Control(run, a[0], a[1], &dialog, &id) && (e2e::PressButton(dialog, id) || Fail("could not press " + a[1]));
+bool Press(const Run &run, const std::vector<std::string> &a) {
+    HWND dialog = nullptr;
+    int id = 0;
+    return Control(run, a[0], a[1], &dialog, &id) &&
+           (e2e::PressButton(dialog, id) || Fail("could not press " + a[1]));
 }
 
-bool Click(const Run& run, const std::vector<std::string>& a) {
-  HWND dialog = nullptr;
-  int id = 0;
-  return Control(run, a[0], a[1], &dialog, &id) &&
-         (e2e::ClickButton(e2e::ControlOf(dialog, id)) || Fail("could not click " + a[1]));
+bool Click(const Run &run, const std::vector<std::string> &a) {
+    HWND dialog = nullptr;
+    int id = 0;
+    return Control(run, a[0], a[1], &dialog, &id) &&
+           (e2e::ClickButton(e2e::ControlOf(dialog, id)) || Fail("could not click " + a[1]));
 }
 
-bool Choose(const Run& run, const std::vector<std::string>& a) {
-  HWND dialog = nullptr;
-  int id = 0;
-  long index = 0;
-  if (!ParseNumber(a[2], &index)) return Fail("not an entry number: " + a[2]);
-  return Control(run, a[0], a[1], &dialog, &id) &&
-         (e2e::ChooseComboEntry(dialog, id, static_cast<int>(index)) || Fail("no entry " + a[2] + " in " + a[1]));
+bool Choose(const Run &run, const std::vector<std::string> &a) {
+    HWND dialog = nullptr;
+    int id = 0;
+    long index = 0;
+    if (!ParseNumber(a[2], &index)) return Fail("not an entry number: " + a[2]);
+    return Control(run, a[0], a[1], &dialog, &id) &&
+           (e2e::ChooseComboEntry(dialog, id, static_cast<int>(index)) ||
+            Fail("no entry " + a[2] + " in " + a[1]));
 }
 
-bool Text(const Run& run, const std::vector<std::string>& a) {
-  HWND dialog = nullptr;
-  int id = 0;
-  if (!Control(run, a[0], a[1], &dialog, &id)) return false;
-  const std::optional<std::string> text = e2e::ReadText(e2e::ControlOf(dialog, id));
-  if (!text) return Fail("control " + a[1] + " did not answer");
-  std::printf("%s\n", text->c_str());
-  return true;
+bool Text(const Run &run, const std::vector<std::string> &a) {
+    HWND dialog = nullptr;
+    int id = 0;
+    if (!Control(run, a[0], a[1], &dialog, &id)) return false;
+    const std::optional<std::string> text = e2e::ReadText(e2e::ControlOf(dialog, id));
+    if (!text) return Fail("control " + a[1] + " did not answer");
+    std::printf("%s\n", text->c_str());
+    return true;
 }
 
-bool Close(const Run& run, const std::vector<std::string>& a) {
-  HWND window = Window(run, a[0]);
-  return (window && e2e::AskToClose(window)) || Fail("no window titled \"" + a[0] + "\"");
+bool Close(const Run &run, const std::vector<std::string> &a) {
+    HWND window = Window(run, a[0]);
+    return (window && e2e::AskToClose(window)) || Fail("no window titled \"" + a[0] + "\"");
 }
 
-bool Pause(const Run&, const std::vector<std::string>& a) {
-  long ms = 0;
-  if (!ParseNumber(a[0], &ms) || ms < 0) return Fail("not a time: " + a[0]);
-  Sleep(static_cast<DWORD>(ms));
-  return true;
+bool Pause(const Run &, const std::vector<std::string> &a) {
+    long ms = 0;
+    if (!ParseNumber(a[0], &ms) || ms < 0) return Fail("not a time: " + a[0]);
+    Sleep(static_cast<DWORD>(ms));
+    return true;
 }
 
 const Step kSteps[] = {
-    {"start", 2, Start},     {"wait-window", 1, WaitWindow}, {"wait-gone", 1, WaitGone},
-    {"rect", 1, Rect},       {"answer", 2, Answer},          {"set-text", 3, SetText},
-    {"type", 3, Type},       {"press", 2, Press},            {"click", 2, Click},
-    {"choose", 3, Choose},   {"text", 2, Text},              {"close", 1, Close},
+    {"start", 2, Start},   {"wait-window", 1, WaitWindow}, {"wait-gone", 1, WaitGone}, {"rect", 1, Rect},
+    {"answer", 2, Answer}, {"set-text", 3, SetText},       {"type", 3, Type},          {"press", 2, Press},
+    {"click", 2, Click},   {"choose", 3, Choose},          {"text", 2, Text},          {"close", 1, Close},
     {"sleep", 1, Pause},
 };
 
 int Usage() {
-  std::fprintf(stderr, "usage: e2e [--desktop NAME] [--bound MS] STEP...\n"
-                       "steps: start, wait-window, wait-gone, rect, answer, set-text, type,\n"
-                       "       press, click, choose, text, close, sleep\n");
-  return 2;
+    std::fprintf(stderr, "usage: e2e [--desktop NAME] [--bound MS] STEP...\n"
+                         "steps: start, wait-window, wait-gone, rect, answer, set-text, type,\n"
+                         "       press, click, choose, text, close, sleep\n");
+    return 2;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  Run run;
-  size_t at = 0;
-  for (; at < args.size() && args[at].rfind("--", 0) == 0; at += 2) {
-    if (at + 1 >= args.size()) return Usage();
-    long bound = 0;
-    if (args[at] == "--desktop") {
-      if (!e2e::UseDesktop(args[at + 1])) {
-        Fail("no desktop " + args[at + 1]);
-        return 1;
-      }
-    } else if (args[at] == "--bound" && ParseNumber(args[at + 1], &bound) && bound >= 0) {
-      run.boundMs = static_cast<DWORD>(bound);
-    } else {
-      return Usage();
+int main(int argc, char **argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    Run run;
+    size_t at = 0;
+    for (; at < args.size() && args[at].rfind("--", 0) == 0; at += 2) {
+        if (at + 1 >= args.size()) return Usage();
+        long bound = 0;
+        if (args[at] == "--desktop") {
+            if (!e2e::UseDesktop(args[at + 1])) {
+                Fail("no desktop " + args[at + 1]);
+                return 1;
+            }
+        } else if (args[at] == "--bound" && ParseNumber(args[at + 1], &bound) && bound >= 0) {
+            run.boundMs = static_cast<DWORD>(bound);
+        } else {
+            return Usage();
+        }
     }
-  }
-  if (at == args.size()) return Usage();
-  while (at < args.size()) {
-    const Step* step = nullptr;
-    for (const Step& candidate : kSteps) {
-      if (args[at] == candidate.name) step = &candidate;
+    if (at == args.size()) return Usage();
+    while (at < args.size()) {
+        const Step *step = nullptr;
+        for (const Step &candidate : kSteps) {
+            if (args[at] == candidate.name) step = &candidate;
+        }
+        if (!step || at + step->arguments >= args.size()) {
+            if (!step) std::fprintf(stderr, "e2e: unknown step %s\n", args[at].c_str());
+            return Usage();
+        }
+        const std::vector<std::string> stepArgs(args.begin() + at + 1,
+                                                args.begin() + at + 1 + step->arguments);
+        if (!step->run(run, stepArgs)) return 1;
+        std::fflush(stdout);
+        at += 1 + step->arguments;
     }
-    if (!step || at + step->arguments >= args.size()) {
-      if (!step) std::fprintf(stderr, "e2e: unknown step %s\n", args[at].c_str());
-      return Usage();
-    }
-    const std::vector<std::string> stepArgs(args.begin() + at + 1, args.begin() + at + 1 + step->arguments);
-    if (!step->run(run, stepArgs)) return 1;
-    std::fflush(stdout);
-    at += 1 + step->arguments;
-  }
-  return 0;
+    return 0;
 }

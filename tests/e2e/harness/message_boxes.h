@@ -15,15 +15,15 @@
 namespace e2e {
 
 struct MessageBoxSeen {
-  HWND window = nullptr;
-  std::string caption;
-  std::string text;
-  std::vector<int> buttons;  // ids of its visible buttons (IDOK, IDCANCEL, ...)
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+    std::vector<int> buttons; // ids of its visible buttons (IDOK, IDCANCEL, ...)
 };
 
 // Waits at most boundMs for a visible message box with exactly this caption
 // (of the given process; 0 for any) and reads it.
-std::optional<MessageBoxSeen> WaitForMessageBox(const std::string& caption, DWORD processId,
+std::optional<MessageBoxSeen> WaitForMessageBox(const std::string &caption, DWORD processId,
                                                 DWORD boundMs = kDefaultBoundMs);
 
 // Reads an open message box: its caption, its text and its buttons.
@@ -38,6 +38,6 @@ bool AnswerMessageBox(HWND box, int buttonId, DWORD boundMs = kDefaultBoundMs);
 // process shows; used to prove that a program showed nothing.
 std::vector<HWND> DialogBoxesOf(DWORD processId);
 
-}  // namespace e2e
+} // namespace e2e
 
-#endif  // KCG_E2E_MESSAGE_BOXES_H
+#endif // KCG_E2E_MESSAGE_BOXES_H

@@ -13,21 +13,21 @@
 namespace e2e {
 
 struct WindowQuery {
-  std::string title;         // compared exactly, letter case included
-  std::string className;     // empty: any class
-  DWORD processId = 0;       // 0: any process
-  bool visibleOnly = true;   // hidden windows are not what a user sees
+    std::string title;       // compared exactly, letter case included
+    std::string className;   // empty: any class
+    DWORD processId = 0;     // 0: any process
+    bool visibleOnly = true; // hidden windows are not what a user sees
 };
 
 // The top-level windows of this thread's desktop that match, in z-order.
-std::vector<HWND> FindTopLevelWindows(const WindowQuery& query);
+std::vector<HWND> FindTopLevelWindows(const WindowQuery &query);
 
 // The first matching window, waiting at most boundMs for one; null if none
 // appeared in time.
-HWND WaitForTopLevelWindow(const WindowQuery& query, DWORD boundMs = kDefaultBoundMs);
+HWND WaitForTopLevelWindow(const WindowQuery &query, DWORD boundMs = kDefaultBoundMs);
 
 // Waits at most boundMs until no window matches; true if none is left.
-bool WaitForNoTopLevelWindow(const WindowQuery& query, DWORD boundMs = kDefaultBoundMs);
+bool WaitForNoTopLevelWindow(const WindowQuery &query, DWORD boundMs = kDefaultBoundMs);
 
 // The visible top-level windows that belong to a process (any title).
 std::vector<HWND> WindowsOfProcess(DWORD processId);
@@ -41,8 +41,8 @@ std::string ClassOf(HWND window);
 // Makes this thread use the named desktop (a Wine virtual desktop started by
 // "explorer /desktop=NAME,..."), so that the windows inside it can be found.
 // Must be called before the thread owns any window.
-bool UseDesktop(const std::string& name);
+bool UseDesktop(const std::string &name);
 
-}  // namespace e2e
+} // namespace e2e
 
-#endif  // KCG_E2E_TOP_WINDOWS_H
+#endif // KCG_E2E_TOP_WINDOWS_H

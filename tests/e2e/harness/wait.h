@@ -14,16 +14,15 @@ constexpr DWORD kPollMs = 50;
 
 // Calls done() until it returns true or boundMs have passed; returns the last
 // answer of done(). done() is always asked at least once.
-template <class Predicate>
-bool WaitUntil(Predicate done, DWORD boundMs, DWORD pollMs = kPollMs) {
-  const ULONGLONG end = GetTickCount64() + boundMs;
-  for (;;) {
-    if (done()) return true;
-    if (GetTickCount64() >= end) return false;
-    Sleep(pollMs);
-  }
+template <class Predicate> bool WaitUntil(Predicate done, DWORD boundMs, DWORD pollMs = kPollMs) {
+    const ULONGLONG end = GetTickCount64() + boundMs;
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(pollMs);
+    }
 }
 
-}  // namespace e2e
+} // namespace e2e
 
-#endif  // KCG_E2E_WAIT_H
+#endif // KCG_E2E_WAIT_H
