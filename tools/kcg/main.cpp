@@ -25,7 +25,8 @@ struct Command {
 const Command kCommands[] = {
     {"check", RunCheck, "FILE...", "read each file and say whether it is a valid KCG file"},
     {"fmt", RunFmt, "IN OUT", "read IN and write it to OUT in the canonical layout (OUT may be IN)"},
-    {"load", RunLoad, "FILE [--registry REGFILE]", "load FILE into the joystick driver (or into the registry file REGFILE)"},
+    {"load", RunLoad, "FILE [--registry REGFILE]",
+     "load FILE into the joystick driver, or into the registry file REGFILE"},
 };
 
 const Command *FindCommand(const char *name) {
@@ -42,14 +43,16 @@ bool IsHelpOption(const char *argument) {
 void PrintHelp(FILE *out) {
     std::fprintf(out, "usage: kcg COMMAND ARGUMENTS...\n"
                       "       kcg --help | --version\n\n"
-                      "Checks and reformats KCG game configuration files.\n\n"
+                      "Checks and reformats KCG game configuration files and loads them into\n"
+                      "the joystick driver.\n\n"
                       "Commands:\n");
     for (const Command &command : kCommands) {
-        std::fprintf(out, "  %-6s %-9s %s\n", command.name, command.arguments, command.help);
+        std::fprintf(out, "  %-6s %s\n         %s\n", command.name, command.arguments, command.help);
     }
     std::fprintf(out, "\nA file name that begins with '-' goes after '--'.\n"
-                      "Exit status: 0 every file read, 1 a file did not read or could not be\n"
-                      "written, 2 the command line is wrong.\n");
+                      "Exit status: 0 success; 1 a file did not read, could not be written or\n"
+                      "did not load; 2 the command line is wrong; 3 (load) the Kavelin is not\n"
+                      "the selected joystick.\n");
 }
 
 void PrintCommandUsage(FILE *out, const Command &command) {
