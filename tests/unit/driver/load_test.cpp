@@ -81,8 +81,10 @@ TEST_F(LoadTest, WritesEveryValueWithItsBytes) {
     std::string fullPath;
     ASSERT_TRUE(Backend().FullPathName(path.c_str(), &fullPath));
     EXPECT_EQ(TextBytes(fullPath), Value(kOem, "Joy1ConfigurationFile"));
-    std::vector<std::uint8_t> record(21, 0x11);
-    record.insert(record.end(), {'x', 'Y', '-', 'R', 'U', 'V', 0});
+    // Bytes 0 to 20 kept, then the axis map's letters.
+    const std::vector<std::uint8_t> record = {0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11,
+                                              0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11,
+                                              0x11, 'x',  'Y',  '-',  'R',  'U',  'V',  0};
     EXPECT_EQ(record, Value(kOem, "Joystick1OEMConfiguration"));
     EXPECT_EQ(TextBytes("I"), Value(kOem, "Joystick1Filter")); // 0x19: high axis, translation, rotation
     EXPECT_EQ(TextBytes("DRV"), Value(kOem, "Joystick1OEMcfgMode"));
