@@ -1,7 +1,8 @@
 /* Internal to the library: the in-memory text builder of the writer.
  *
  * Builds a whole KCG text in one string so that a file is written with a
- * single write. Numbers are formatted with std::to_chars, which gives the
+ * single write. Floats with two or six decimals take an exact integer road;
+ * other numbers are formatted with std::to_chars, which gives the
  * same bytes as the C library's "%d", "%ld", "0x%x", "%.2f" and "%.6f" (both
  * round the exact binary value to the nearest, ties to even) at a fraction
  * of the cost; non-finite values take the C library's own text. */
@@ -67,6 +68,7 @@ public:
     /* "%.*f" with the given number of decimals. */
     void AddFixed(double value, int decimals)
     {
+        if (AddFixedFloat(value, decimals)) return;
         if (std::isfinite(value)) {
             char digits[64]; // any float fits: sign, 39 digits, point, decimals
             const std::to_chars_result r =
@@ -106,6 +108,34 @@ public:
     std::string Take() { return std::move(text_); }
 
 private:
+    /* The fast road for the writer's numbers: a value that is a float, with 2
+     * or 6 decimals and of moderate size. Scaling a float by 10^2 or 10^6 is
+     * exact in a double (24 + 20 bits), so rounding the product to an integer,
+     * ties to even, is exactly the C library's rounding of the binary value.
+     * Returns false when the value needs the general road. */
+    bool AddFixedFloat(double value, int decimals)
+    {
+        if (decimals != 2 && decimals != 6) return false;
+        if (!(std::fabs(value) < 1e9) || static_cast<double>(static_cast<float>(value)) != value) return false;
+        const long long scale = decimals == 2 ? 100 : 1000000;
+        const double rounded = std::nearbyint(std::fabs(value) * static_cast<double>(scale));
+        const long long units = static_cast<long long>(rounded);
+        char digits[40];
+        char *end = digits + sizeof digits;
+        char *p = end;
+        long long fraction = units % scale;
+        for (int i = 0; i < decimals; ++i, fraction /= 10) *--p = static_cast<char>('0' + fraction % 10);
+        *--p = '.';
+        long long whole = units / scale;
+        do {
+            *--p = static_cast<char>('0' + whole % 10);
+            whole /= 10;
+        } while (whole != 0);
+        if (std::signbit(value)) *--p = '-';
+        text_.append(p, end);
+        return true;
+    }
+
     std::string text_;
 };
 
