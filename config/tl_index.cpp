@@ -9,6 +9,8 @@
 // result is the one TlFindEntry gives.
 #include "tl_parse.h"
 
+#include "tl_chars.h"
+
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -20,17 +22,10 @@ namespace {
 
 constexpr int kOutOfMemory = -2;
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+using tl::IsSpace;
+using tl::SkipLine;
+using tl::SkipSpace;
 
-const char *SkipSpace(const char *p) {
-    while (IsSpace(*p)) ++p;
-    return p;
-}
-
-const char *SkipLine(const char *p) {
-    p += std::strcspn(p, "\n");
-    return *p ? p + 1 : p;
-}
 
 // The identity of a keyword: its length, its hash, and whether it could be a
 // line's leading token (not empty, no "=" and no whitespace), which is when

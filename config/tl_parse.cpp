@@ -7,6 +7,8 @@
 // locale the program runs in: bytes above 127 are neither.
 #include "tl_parse.h"
 
+#include "tl_chars.h"
+
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -16,23 +18,15 @@ namespace {
 constexpr int kEmptyList = -1;
 constexpr int kOutOfMemory = -2;
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-const char *SkipSpace(const char *p) {
-    while (IsSpace(*p)) ++p;
-    return p;
-}
+using tl::IsSpace;
+using tl::SkipLine;
+using tl::SkipSpace;
 
 const char *SkipSpaceAndCommas(const char *p) {
     while (*p == ',' || IsSpace(*p)) ++p;
     return p;
 }
 
-// Moves to the start of the next line, or to the terminating NUL.
-const char *SkipLine(const char *p) {
-    p += std::strcspn(p, "\n");
-    return *p ? p + 1 : p;
-}
 
 // The end of [begin, end) once trailing whitespace is dropped.
 const char *TrimEnd(const char *begin, const char *end) {
