@@ -169,6 +169,7 @@ bool CKcgEditorDlg::DispatchCommand(int id, int code) {
         {IDC_BACK_AXIS, BN_CLICKED, &CKcgEditorDlg::OnBackAxis},
         {IDC_NEXT_AXIS, BN_CLICKED, &CKcgEditorDlg::OnNextAxis},
         {IDC_BACK_TUNING, BN_CLICKED, &CKcgEditorDlg::OnBackTuning},
+        {IDC_EXIT, BN_CLICKED, &CKcgEditorDlg::OnExitButton},
     };
     if (ui::DispatchCommand(*this, kCommands, id, code)) return true;
     // Enter and Esc stay with the dialog; everything else it does not know
@@ -181,8 +182,13 @@ void CKcgEditorDlg::OnOK() {
     // Enter never ends the wizard.
 }
 
+// Esc, the close box and Close on the system menu.
 void CKcgEditorDlg::OnCancel() {
     EndDialog(IDCANCEL);
+}
+
+void CKcgEditorDlg::OnExitButton() {
+    EndDialog(IDOK);
 }
 
 bool CKcgEditorDlg::OnSysCommand(WPARAM command, LPARAM /*lParam*/) {

@@ -129,6 +129,8 @@ class CKcgEditorDlg : public ui::Dialog {
     void OnBackAxis();
     void OnNextAxis();
     void OnBackTuning();
+    // The Exit button of the Tuning screen.
+    void OnExitButton();
 
   private:
     void BindControls();
