@@ -18,6 +18,9 @@
 //   choose TITLE ID INDEX       choose entry INDEX of combo box ID
 //   text TITLE ID               print the text of control ID
 //   close TITLE                 ask the window to close
+//   end TITLE                   end the program that owns the window, if any
+//                               (a last resort for scripts that must not leave
+//                               programs behind)
 //   sleep MS                    wait MS milliseconds
 #include <windows.h>
 
@@ -176,6 +179,22 @@ bool Close(const Run &run, const std::vector<std::string> &a) {
     return (window && e2e::AskToClose(window)) || Fail("no window titled \"" + a[0] + "\"");
 }
 
+bool End(const Run &run, const std::vector<std::string> &a) {
+    e2e::WindowQuery query;
+    query.title = a[0];
+    query.visibleOnly = false;
+    const std::vector<HWND> windows = e2e::FindTopLevelWindows(query);
+    if (windows.empty()) return true;
+    DWORD id = 0;
+    GetWindowThreadProcessId(windows.front(), &id);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    if (!process) return Fail("cannot end the program of \"" + a[0] + "\"");
+    TerminateProcess(process, 1);
+    const bool ended = WaitForSingleObject(process, run.boundMs) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended || Fail("the program of \"" + a[0] + "\" did not end");
+}
+
 bool Pause(const Run &, const std::vector<std::string> &a) {
     long ms = 0;
     if (!ParseNumber(a[0], &ms) || ms < 0) return Fail("not a time: " + a[0]);
@@ -184,16 +203,26 @@ bool Pause(const Run &, const std::vector<std::string> &a) {
 }
 
 const Step kSteps[] = {
-    {"start", 2, Start},   {"wait-window", 1, WaitWindow}, {"wait-gone", 1, WaitGone}, {"rect", 1, Rect},
-    {"answer", 2, Answer}, {"set-text", 3, SetText},       {"type", 3, Type},          {"press", 2, Press},
-    {"click", 2, Click},   {"choose", 3, Choose},          {"text", 2, Text},          {"close", 1, Close},
+    {"start", 2, Start},
+    {"wait-window", 1, WaitWindow},
+    {"wait-gone", 1, WaitGone},
+    {"rect", 1, Rect},
+    {"answer", 2, Answer},
+    {"set-text", 3, SetText},
+    {"type", 3, Type},
+    {"press", 2, Press},
+    {"click", 2, Click},
+    {"choose", 3, Choose},
+    {"text", 2, Text},
+    {"close", 1, Close},
+    {"end", 1, End},
     {"sleep", 1, Pause},
 };
 
 int Usage() {
     std::fprintf(stderr, "usage: e2e [--desktop NAME] [--bound MS] STEP...\n"
                          "steps: start, wait-window, wait-gone, rect, answer, set-text, type,\n"
-                         "       press, click, choose, text, close, sleep\n");
+                         "       press, click, choose, text, close, end, sleep\n");
     return 2;
 }
 
@@ -207,7 +236,9 @@ int main(int argc, char **argv) {
         if (at + 1 >= args.size()) return Usage();
         long bound = 0;
         if (args[at] == "--desktop") {
-            if (!e2e::UseDesktop(args[at + 1])) {
+            // The desktop may still be on its way when a script starts us.
+            const std::string &name = args[at + 1];
+            if (!e2e::WaitUntil([&] { return e2e::UseDesktop(name); }, run.boundMs)) {
                 Fail("no desktop " + args[at + 1]);
                 return 1;
             }
