@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2154  # here and build come from the caller
 # Shared by scripts/run and scripts/screenshot (sourced, not run): the editor
 # inside a Wine virtual desktop on an X display, so that its window has a
 # caption and a frame without a window manager, driven from outside by the
