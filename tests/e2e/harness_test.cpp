@@ -92,13 +92,33 @@ TEST(WaitUntil, GivesUpAfterItsBound) {
     EXPECT_LT(waited, 5000u);
 }
 
-// A message box shown by another thread, as another program would.
+// A message box shown by another thread, as another program would. If a test
+// fails before answering it, the box is dismissed on the way out, so that the
+// thread ends and the test does not hang.
 struct ShownBox {
+    std::string caption;
     std::future<int> answer;
+
+    ShownBox() = default;
+    ShownBox(ShownBox &&) = default;
+    ~ShownBox() {
+        if (!answer.valid() || answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready) return;
+        e2e::WaitUntil(
+            [&] {
+                e2e::WindowQuery query;
+                query.title = caption;
+                query.processId = GetCurrentProcessId();
+                for (HWND box : e2e::FindTopLevelWindows(query))
+                    PostMessageA(box, WM_COMMAND, IDOK, 0);
+                return answer.wait_for(std::chrono::milliseconds(100)) == std::future_status::ready;
+            },
+            e2e::kDefaultBoundMs);
+    }
 };
 
 ShownBox ShowBox(const char *text, const char *caption, UINT style) {
     ShownBox shown;
+    shown.caption = caption;
     shown.answer = std::async(std::launch::async, [=] { return MessageBoxA(nullptr, text, caption, style); });
     return shown;
 }
@@ -130,6 +150,7 @@ TEST(MessageBoxes, CaptionMustMatchExactly) {
     std::optional<e2e::MessageBoxSeen> box = e2e::WaitForMessageBox("Exact Caption", 0);
     ASSERT_TRUE(box);
     EXPECT_TRUE(e2e::AnswerMessageBox(box->window, IDOK));
+    ASSERT_EQ(shown.answer.wait_for(std::chrono::seconds(30)), std::future_status::ready);
     EXPECT_EQ(shown.answer.get(), IDOK);
 }
 
