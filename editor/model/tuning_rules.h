@@ -1,0 +1,48 @@
+/* The Tuning screen without its window: which rows are in use and what the
+ * Suggest buttons propose.
+ *
+ * A row is in use when its game axis has a label, whether or not a ball
+ * motion drives it; only the sliders of rows in use are saved as they stand
+ * (see ApplyScreenValues). */
+#ifndef KCG_MODEL_TUNING_RULES_H
+#define KCG_MODEL_TUNING_RULES_H
+
+#include <array>
+#include <string>
+
+#include "axis_rules.h"
+#include "rows.h"
+
+namespace model {
+
+// A Tuning row as entering the screen sets it up: its label and sliders are
+// enabled when in use. The label is "\n" and the motion's pair text, or
+// kUnusedRowLabel, so that it stands on the label's second line.
+struct TuningRow {
+    bool enabled = false;
+    std::string label;
+};
+std::array<TuningRow, kRows> PrepareTuningRows(const MotionList &motions);
+
+// The scalar slider position suggested for a ball axis: 90 for TX, 120 for
+// TZ, 70 for RX and RY, and the neutral 50 for TY, RZ, no axis and any other.
+int SuggestedScalar(int ballAxis);
+
+struct Suggestion {
+    int scalarPos;
+    int deadZonePos;
+};
+// What Suggest sets a row's sliders to, from the ball axis the committed rows
+// map to it: SuggestedScalar and no dead zone. Rows out of use are no
+// exception; a row outside 0..5 gets the neutral values.
+Suggestion SuggestForRow(const AxisRows &rows, int row);
+
+// The Suggest buttons of rows 0..5.
+constexpr std::array<int, kRows> kSuggestButtonIds = {1730, 1731, 1669, 1670, 1671, 1672};
+
+// The row of a Suggest button, or -1 for any other control.
+int SuggestButtonRow(int controlId);
+
+} // namespace model
+
+#endif
