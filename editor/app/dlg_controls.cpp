@@ -48,7 +48,7 @@ void CKcgEditorDlg::ShowScreenValues(const model::ScreenValues &values) {
     }
     m_nRevMajor = values.revMajor;
     m_nRevMinor = values.revMinor;
-    m_editRevision.SetText(model::RevisionText(m_nRevMajor, m_nRevMinor));
+    ShowFileRevision();
     m_comboOwner.SelectPrefix(values.owner);
     // The axis combo boxes are filled from the labels when their screen is entered.
     for (int row = 0; row < model::kRows; ++row) {
@@ -66,6 +66,10 @@ void CKcgEditorDlg::ShowScreenValues(const model::ScreenValues &values) {
         m_sliderDeadZone[row].SetPosition(values.deadZonePos[row], true);
         m_sliderScalar[row].SetPosition(values.scalarPos[row], true);
     }
+}
+
+void CKcgEditorDlg::ShowFileRevision() {
+    m_editRevision.SetText(model::RevisionText(m_nRevMajor, m_nRevMinor));
 }
 
 model::AxisRows CKcgEditorDlg::CurrentRows() const {

@@ -2,27 +2,12 @@
 // back, a new document, opening and writing files, and the change test.
 #include "kcg_editor_dlg.h"
 #include "resource.h"
-
-namespace {
-
-// The caption of the program's messages that have none of their own: the
-// program's name, as the file system knows it.
-std::string ProgramName() {
-    ui::App program;
-    std::string path = program.ProgramPath();
-    const std::size_t slash = path.find_last_of("\\/");
-    if (slash != std::string::npos) path.erase(0, slash + 1);
-    const std::size_t dot = path.rfind('.');
-    if (dot != std::string::npos && dot > 0) path.erase(dot);
-    return path;
-}
-
-} // namespace
+#include "show_message.h"
 
 std::optional<std::string> CKcgEditorDlg::DefaultInstructions() {
     std::optional<std::string> text = ui::LoadResourceText(Instance(), IDS_1_INSTRUCTIONS_DEFAULT);
     if (!text) {
-        ui::MessageBox(hwnd(), "Error Loading String: IDS_1_INSTRUCTIONS_DEFAULT", ProgramName(), MB_OK);
+        ui::MessageBox(hwnd(), "Error Loading String: IDS_1_INSTRUCTIONS_DEFAULT", ProgramCaption(), MB_OK);
     }
     return text;
 }

@@ -75,6 +75,7 @@ BOOL CKcgEditorDlg::OnInitDialog() {
 
     if (splashShown) splash->Close();
     splash.reset();
+    OpenStartFileLater();
     return TRUE; // the focus goes to the first tab stop, the game title
 }
 
@@ -170,6 +171,10 @@ bool CKcgEditorDlg::DispatchCommand(int id, int code) {
         {IDC_NEXT_AXIS, BN_CLICKED, &CKcgEditorDlg::OnNextAxis},
         {IDC_BACK_TUNING, BN_CLICKED, &CKcgEditorDlg::OnBackTuning},
         {IDC_EXIT, BN_CLICKED, &CKcgEditorDlg::OnExitButton},
+        {IDC_SAVE, BN_CLICKED, &CKcgEditorDlg::OnSave},
+        {IDC_SAVE_AS, BN_CLICKED, &CKcgEditorDlg::OnSaveAs},
+        {IDC_TEST, BN_CLICKED, &CKcgEditorDlg::OnTest},
+        {ID_FILE_NEW, ui::kAnyCode, &CKcgEditorDlg::OnFileNew},
     };
     if (ui::DispatchCommand(*this, kCommands, id, code)) return true;
     // Enter and Esc stay with the dialog; everything else it does not know
@@ -180,15 +185,6 @@ bool CKcgEditorDlg::DispatchCommand(int id, int code) {
 
 void CKcgEditorDlg::OnOK() {
     // Enter never ends the wizard.
-}
-
-// Esc, the close box and Close on the system menu.
-void CKcgEditorDlg::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
-void CKcgEditorDlg::OnExitButton() {
-    EndDialog(IDOK);
 }
 
 bool CKcgEditorDlg::OnSysCommand(WPARAM command, LPARAM /*lParam*/) {

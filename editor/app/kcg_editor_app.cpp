@@ -1,9 +1,13 @@
 #include "kcg_editor_app.h"
 
 #include "about_dlg.h"
+#include "clean_dlg.h"
+#include "file_revision_dlg.h"
+#include "help_rules.h"
 #include "paths.h"
 #include "resource.h"
 #include "screens.h"
+#include "start_file.h"
 
 namespace {
 
@@ -32,6 +36,9 @@ bool CKcgEditorApp::InitInstance() {
     const model::CommandLineSwitches switches = model::ParseCommandLine(system_.CommandLine());
     if (HandOverToRunningEditor(switches.close)) return false;
     if (switches.close) return false; // nothing runs that could be closed
+    // A relative name means the folder the editor was started in, which the
+    // next step changes.
+    const std::string startFile = StartFileFromCommandLine(system_.CommandLine());
 
     m_szProgramDir = model::ProgramFolder(system_.ProgramPath());
     system_.SetCurrentFolder(m_szProgramDir);
@@ -52,6 +59,7 @@ bool CKcgEditorApp::InitInstance() {
 
     if (switches.internal) m_MainDlg.m_bInternal = 1;
     m_MainDlg.m_szInstallDir = paths.dir;
+    m_MainDlg.m_strStartFile = startFile;
     m_MainDlg.SetCommandRouter(this);
     m_MainDlg.DoModal(nullptr);
 
@@ -78,17 +86,48 @@ bool CKcgEditorApp::HandOverToRunningEditor(bool close) {
 
 bool CKcgEditorApp::RouteCommand(int id, int code) {
     static const ui::Command<CKcgEditorApp> kCommands[] = {
+        {ID_FILE_OPEN, ui::kAnyCode, &CKcgEditorApp::OnFileOpen},
         {ID_FILE_EXIT, ui::kAnyCode, &CKcgEditorApp::OnAppExit},
+        {ID_ADVANCED_CLEAN, ui::kAnyCode, &CKcgEditorApp::OnCleanFiles},
+        {ID_ADVANCED_FILE_REVISION, ui::kAnyCode, &CKcgEditorApp::OnFileRevision},
+        {ID_HELP_CONTENTS, ui::kAnyCode, &CKcgEditorApp::OnHelp},
         {ID_APP_ABOUT, ui::kAnyCode, &CKcgEditorApp::OnAppAbout},
     };
     return ui::DispatchCommand(*this, kCommands, id, code);
 }
 
+void CKcgEditorApp::OnFileOpen() {
+    m_MainDlg.OnFileOpen();
+}
+
 void CKcgEditorApp::OnAppExit() {
-    m_MainDlg.EndDialog(IDCANCEL);
+    if (m_MainDlg.PromptToSave()) m_MainDlg.EndDialog(IDCANCEL);
+}
+
+void CKcgEditorApp::OnCleanFiles() {
+    CCleanKcgDlg clean(m_MainDlg.m_szWinConfigDir, Instance());
+    clean.DoModal(m_MainDlg.hwnd());
+}
+
+void CKcgEditorApp::OnFileRevision() {
+    CFileRevisionDlg revision(m_MainDlg.m_bInternal != 0, Instance());
+    revision.m_nMajor = m_MainDlg.m_nRevMajor;
+    revision.m_nMinor = m_MainDlg.m_nRevMinor;
+    if (revision.DoModal(m_MainDlg.hwnd()) != IDOK) return;
+    m_MainDlg.m_nRevMajor = revision.m_nMajor;
+    m_MainDlg.m_nRevMinor = revision.m_nMinor;
+    m_MainDlg.ShowFileRevision();
+    // Accepting counts as a change even with the same numbers: the user meant
+    // this revision to be saved.
+    m_MainDlg.m_bModified = 1;
 }
 
 void CKcgEditorApp::OnAppAbout() {
     CAboutDlg about(Instance());
     about.DoModal(m_MainDlg.hwnd());
+}
+
+void CKcgEditorApp::OnHelp() {
+    // The program's own folder, whatever the current folder is now.
+    system_.ShowHelp(model::HelpFilePath(m_szProgramDir), model::kHelpContentsCommand, model::kHelpData);
 }

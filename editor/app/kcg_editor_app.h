@@ -28,12 +28,19 @@ class CKcgEditorApp : public ui::App, public CommandRouter {
     CKcgEditorDlg m_MainDlg;
     std::string m_szProgramDir; // the folder of the editor's program file
 
+    // Menu commands; each acts on the main dialog.
+    void OnFileOpen();
+    void OnAppExit();
+    void OnCleanFiles();
+    void OnFileRevision();
+    void OnAppAbout();
+    // The help command: the editor's help file beside the program, at its contents.
+    void OnHelp();
+
   private:
     // Looks for a running editor by its window titles; true if one was found
     // (and closed or brought forward).
     bool HandOverToRunningEditor(bool close);
-    void OnAppExit();
-    void OnAppAbout();
 
     StartupSystem &system_;
 };

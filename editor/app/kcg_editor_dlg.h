@@ -11,6 +11,8 @@
 //   dlg_document.cpp   the document: screens <-> record, load, write, change test
 //   dlg_controls.cpp   copying screen values into and out of the controls
 //   dlg_axis_map.cpp   committing the Axis Mapping screen's choices
+//   dlg_file.cpp       New, Open, Save, Save As, the ways out, the save prompt
+//   dlg_test.cpp       the Test button: the settings loaded into the driver
 //
 // Like the dialogs of an application framework, the editor state is public:
 // the application object sets the start-up state before the dialog runs, and
@@ -64,6 +66,26 @@ class CKcgEditorDlg : public ui::Dialog {
     // m_Config holding the screens' values.
     bool IsModified();
 
+    // ---- File commands
+    // Writes the document to its own file, or runs SaveAs when it has none.
+    bool Save();
+    // Asks for a new name until one passes the file-name rules, then writes
+    // the document there; false when cancelled or not written.
+    bool SaveAs();
+    // Before unsaved changes could be lost: true to go on, false to abandon
+    // the command that asked.
+    bool PromptToSave();
+    void OnFileNew();
+    // Open...: the save prompt, the open dialog, then OpenDocument.
+    void OnFileOpen();
+    // Opens the file at path as the document, with the name it keeps; false
+    // (after telling the user) when it could not be opened.
+    bool OpenDocument(const std::string &path);
+    // Shows m_nRevMajor.m_nRevMinor in the revision edit.
+    void ShowFileRevision();
+    // The Test button.
+    void OnTest();
+
     // ---- The screens
     void ShowGeneralScreen();
     void HideGeneralScreen();
@@ -97,6 +119,8 @@ class CKcgEditorDlg : public ui::Dialog {
     int m_bHasFileName = 0;
     std::string m_strFileName; // without folder
     std::string m_strFolder;   // ends in a backslash, or "."
+    // A file named on the command line, opened once the window shows.
+    std::string m_strStartFile;
     TlConfig m_Config;
     model::RowInts m_AxisOfRow{};   // per label row: ball axis code or -1
     model::RowInts m_InvertOfRow{}; // per label row: 1 inverted
@@ -123,6 +147,7 @@ class CKcgEditorDlg : public ui::Dialog {
     void OnActivate(int state, HWND other) override;
     HICON OnQueryDragIcon() override { return m_hIcon; }
     void OnDestroy() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR *result) override;
 
     // Navigation
     void OnNextGeneral();
@@ -131,6 +156,8 @@ class CKcgEditorDlg : public ui::Dialog {
     void OnBackTuning();
     // The Exit button of the Tuning screen.
     void OnExitButton();
+    void OnSave();
+    void OnSaveAs();
 
   private:
     void BindControls();
@@ -140,6 +167,8 @@ class CKcgEditorDlg : public ui::Dialog {
     void CollectReservedNames();
     void FreeReservedNames();
     void ShowAboutBox();
+    // Posts the opening of m_strStartFile, if any, for when the window shows.
+    void OpenStartFileLater();
     void SetScreenTitle();
 
     void LoadScreenBitmaps();

@@ -1,7 +1,8 @@
-// What the editor's start-up asks of the system: the command line, other
-// windows, the registry value of the installation, files, the current folder
-// and starting programs. The program uses the real calls; a test puts in its
-// own answers and watches what start-up does.
+// What the editor's application object asks of the system: at start-up the
+// command line, other windows, the registry value of the installation, files,
+// the current folder and starting programs; later the help viewer. The
+// program uses the real calls; a test puts in its own answers and watches
+// what the application does.
 #ifndef KCG_APP_STARTUP_SYSTEM_H
 #define KCG_APP_STARTUP_SYSTEM_H
 
@@ -34,6 +35,9 @@ class StartupSystem {
     // Starts a program from a command line without waiting for it; whether it
     // started is not reported.
     virtual void StartProgram(const std::string &commandLine) = 0;
+    // Opens a help file in the system's help viewer, with no owner window;
+    // command and data are the viewer's. Whether it opened is not reported.
+    virtual void ShowHelp(const std::string &helpFile, unsigned command, unsigned long data) = 0;
 };
 
 // The real system.
@@ -48,6 +52,7 @@ class Win32StartupSystem : public StartupSystem {
     bool PathExists(const std::string &path) override;
     void SetCurrentFolder(const std::string &folder) override;
     void StartProgram(const std::string &commandLine) override;
+    void ShowHelp(const std::string &helpFile, unsigned command, unsigned long data) override;
 };
 
 #endif // KCG_APP_STARTUP_SYSTEM_H

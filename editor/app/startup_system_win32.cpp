@@ -64,3 +64,7 @@ void Win32StartupSystem::StartProgram(const std::string &commandLine) {
         CloseHandle(process.hProcess);
     }
 }
+
+void Win32StartupSystem::ShowHelp(const std::string &helpFile, unsigned command, unsigned long data) {
+    WinHelpA(nullptr, helpFile.c_str(), command, data);
+}
