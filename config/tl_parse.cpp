@@ -160,7 +160,7 @@ private:
 
 // A single value: the rest of the line, trailing whitespace dropped.
 int ParseSingle(const char *p, TlValue *value) {
-    const char *end = TrimEnd(p, p + std::strcspn(p, "\n"));
+    const char *end = TrimEnd(p, tl::LineEnd(p));
     ValueSize size;
     size.Item(p, end);
     size.EndGroup();
