@@ -1,5 +1,6 @@
 // The three screens of the wizard: which controls each shows, the window
-// title, and moving between them with Next and Back.
+// title, and moving between them with Next and Back (the checks of Next on
+// General Information are that screen's own, in dlg_general.cpp).
 #include "kcg_editor_dlg.h"
 #include "resource.h"
 #include "screen_groups.h"
@@ -91,15 +92,6 @@ void CKcgEditorDlg::ReturnToGeneralScreen() {
     ShowGeneralScreen();
 }
 
-void CKcgEditorDlg::OnNextGeneral() {
-    {
-        UpdateLock lock(hwnd());
-        HideGeneralScreen();
-        ShowAxisScreen();
-    }
-    ShowOrientationBitmap();
-}
-
 void CKcgEditorDlg::OnBackAxis() {
     if (!CommitAxisMap(false)) return;
     UpdateLock lock(hwnd());
@@ -109,9 +101,17 @@ void CKcgEditorDlg::OnBackAxis() {
 
 void CKcgEditorDlg::OnNextAxis() {
     if (!CommitAxisMap(false)) return;
-    UpdateLock lock(hwnd());
-    HideAxisScreen();
-    ShowTuningScreen();
+    if (const std::optional<model::CheckFailure> missing =
+            model::CheckAxisMapPresent(CurrentRows(), m_bInternal == 1)) {
+        ReportCheckFailure(*missing);
+        return;
+    }
+    {
+        UpdateLock lock(hwnd());
+        HideAxisScreen();
+        ShowTuningScreen();
+    }
+    PrepareTuningRows();
 }
 
 void CKcgEditorDlg::OnBackTuning() {

@@ -10,7 +10,10 @@
 //   dlg_tooltips.cpp   tool-tip texts
 //   dlg_document.cpp   the document: screens <-> record, load, write, change test
 //   dlg_controls.cpp   copying screen values into and out of the controls
-//   dlg_axis_map.cpp   committing the Axis Mapping screen's choices
+//   dlg_general.cpp    the General Information screen and its Next checks
+//   dlg_axis_map.cpp   the Axis Mapping screen and committing its choices
+//   dlg_tuning.cpp     the Tuning screen's rows, Suggest and slider tips
+//   dlg_checks.cpp     telling the user about a failed check
 //   dlg_file.cpp       New, Open, Save, Save As, the ways out, the save prompt
 //   dlg_test.cpp       the Test button: the settings loaded into the driver
 //
@@ -27,6 +30,8 @@
 #include <optional>
 #include <string>
 
+#include "axis_rules.h"
+#include "check_failure.h"
 #include "command_router.h"
 #include "document.h"
 #include "rows.h"
@@ -101,6 +106,11 @@ class CKcgEditorDlg : public ui::Dialog {
     // m_InvertOfRow; false when one motion is chosen for two ball axes
     // (silent: without telling the user).
     bool CommitAxisMap(bool silent);
+    // Builds the motion list from the (trimmed) labels into the axis combo
+    // boxes and shows the committed mapping on them.
+    void LoadAxisScreen();
+    // Enables the Tuning rows of the game's motions and labels every row.
+    void PrepareTuningRows();
 
     // ---- Editor state
     int m_nScreen = model::kNoScreen; // 1, 2 or 3 once the first screen is shown
@@ -128,6 +138,11 @@ class CKcgEditorDlg : public ui::Dialog {
     model::RowInts m_SavedInvertOfRow{};
     model::RowInts m_SavedScalarPos{};
     model::RowInts m_SavedDeadZonePos{};
+    // The Axis Mapping screen's motion list, built when General Information
+    // is left by Next; and per axis row the entry chosen and whether inverted.
+    model::MotionList m_Motions;
+    model::RowInts m_ComboMotion{};
+    model::RowInts m_ComboInvert{};
 
     // The three pictures: logo, ball mounted vertically, ball mounted
     // horizontally; the shared colour table and the palette made from it.
@@ -159,6 +174,27 @@ class CKcgEditorDlg : public ui::Dialog {
     void OnSave();
     void OnSaveAs();
 
+    // General Information
+    void OnAddExecutable();
+    void OnRemoveExecutable();
+    void OnBrowseExecutable();
+    void OnInstructionsCheck();
+    void OnDirectX5();
+    void OnPreDirectX5();
+    // Typing in the title, the instructions or a label; choosing an owner or a preset label.
+    void OnGeneralEdited();
+    // Axis Mapping, one of each per axis row
+    void OnAxisSelChange(int row);
+    void OnAxisDropDown(int row);
+    void OnAxisCloseUp(int row);
+    void OnAxisSelEndCancel(int row);
+    void OnInvert(int row);
+    void OnVertical();
+    void OnHorizontal();
+    // Tuning, one per row
+    void OnSuggest(int row);
+    bool OnHScroll(int code, int position, HWND control) override;
+
   private:
     void BindControls();
     void SetUpSystemMenu();
@@ -185,6 +221,17 @@ class CKcgEditorDlg : public ui::Dialog {
     model::AxisRows CurrentRows() const;
     // String 106, or nothing after telling the user it is missing.
     std::optional<std::string> DefaultInstructions();
+
+    // A failed check: its message, then the focus to the control to correct.
+    void ReportCheckFailure(const model::CheckFailure &failure);
+    void FocusControl(int controlId);
+    void FocusAndSelectAll(const ui::Edit &edit);
+    // An axis row's display item stands after the pairs of the motion list.
+    int DisplayItemIndex() const;
+    void RemoveDisplayItem(int row);
+    void ShowAxisChoice(int row);
+    // Takes the pair the row's combo box has selected, if it has one.
+    bool TakeSelectedPair(int row);
 
     CommandRouter *m_pRouter = nullptr;
     std::unique_ptr<ui::ToolTip> m_pToolTip;
