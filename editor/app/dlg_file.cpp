@@ -41,8 +41,8 @@ bool CKcgEditorDlg::SaveAs() {
     // Shown again after each refused name, with that name in its folder.
     std::string path = m_strFileName;
     for (;;) {
-        ui::FileDialog dialog(ui::FileDialogKind::Save, model::kKcgFileFilter, model::kKcgDefaultExtension, path,
-                              kFileDialogOptions);
+        ui::FileDialog dialog(ui::FileDialogKind::Save, model::kKcgFileFilter, model::kKcgDefaultExtension,
+                              path, kFileDialogOptions);
         if (!dialog.Show(hwnd())) return false;
         path = dialog.Path();
         const model::SaveAsCheck check = model::CheckSaveAsName(path, m_ReservedTitles, m_bInternal != 0);
