@@ -62,11 +62,10 @@ INSTANTIATE_TEST_SUITE_P(AnyCaseAnywhere, CloseSwitchTest,
                          });
 
 // The running editor closes through its own closing path: with unsaved
-// changes it asks first, and Cancel keeps it open. Enabled once the editor
-// asks about unsaved changes.
+// changes it asks first, and Cancel keeps it open.
 using CloseSwitchPromptTest = EditorTest;
 
-TEST_F(CloseSwitchPromptTest, DISABLED_GoesThroughTheRunningEditorsSavePrompt) {
+TEST_F(CloseSwitchPromptTest, GoesThroughTheRunningEditorsSavePrompt) {
     Editor running = OpenEditor("", false);
     ASSERT_NE(running.window, nullptr);
     ASSERT_TRUE(e2e::TypeText(e2e::ControlOf(running.window, kGameTitleEdit), "Unsaved Game"));
