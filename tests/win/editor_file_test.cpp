@@ -122,17 +122,24 @@ TEST_F(FileCommands, SaveAsRefusesEachBadNameWithItsMessageAndAsksAgain) {
     EXPECT_EQ(boxes.FileDialogs()[0].kind, ui::FileDialogKind::Save);
 }
 
-TEST_F(FileCommands, SaveAsReplacesAfterYesAndAnUnreadableFileWithoutAQuestion) {
+TEST_F(FileCommands, SaveAsWritesAnAcceptedNameAndAsksOnlyBeforeReplacingAFileOfAnotherGame) {
     const struct {
-        const char *sample;
-        bool asks;
-    } cases[] = {{"myflight.kcg", true}, {"harbor3d.kcg", true}, {"damaged.kcg", false}};
+        const char *sample; // copied to the chosen name first; null: a new file
+        bool internal, asks;
+        int owner; // what the owner box gives in the mode
+    } cases[] = {
+        {"myflight.kcg", false, true, TL_OWNER_OEM},
+        {"damaged.kcg", false, false, TL_OWNER_OEM}, // unreadable: replaced without a question
+        {"nebulanc.kcg", true, false, TL_OWNER_QUORVANE},
+        {nullptr, true, false, TL_OWNER_QUORVANE}, // any extension in internal use
+    };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.sample);
+        SCOPED_TRACE(c.sample ? c.sample : "new file");
         boxes = ui::ScriptedDialogs();
-        Open();
-        SetText(IDC_GAME_TITLE, "Deep Salvage");
-        const std::string target = CopySample(c.sample, "target.kcg");
+        Open(c.internal);
+        SetText(IDC_GAME_TITLE, "Nebula Lancers"); // reserved only outside internal use
+        if (!c.internal) SetText(IDC_GAME_TITLE, "Deep Salvage");
+        const std::string target = c.sample ? CopySample(c.sample, "target.kcg") : Scratch("target.txt");
         boxes.ConfirmFileDialog(target);
         if (c.asks) boxes.AnswerMessageBox(IDYES);
         dialog->m_bModified = 1;
@@ -140,26 +147,12 @@ TEST_F(FileCommands, SaveAsReplacesAfterYesAndAnUnreadableFileWithoutAQuestion) 
         EXPECT_TRUE(dialog->SaveAs());
         EXPECT_EQ(boxes.MessageBoxes().size(), c.asks ? 1u : 0u);
         EXPECT_EQ(boxes.FileDialogs().size(), 1u);
-        EXPECT_EQ(OwnerOf(target), TL_OWNER_OEM);
-        EXPECT_NE(Contents(target).find("\"Deep Salvage\""), std::string::npos);
+        EXPECT_EQ(OwnerOf(target), c.owner);
         EXPECT_EQ(dialog->m_bHasFileName, 1);
         EXPECT_EQ(dialog->m_strFolder + dialog->m_strFileName, target);
-        EXPECT_EQ(Text(IDC_FILE_NAME), "target.kcg");
-        EXPECT_EQ(dialog->m_bModified, 0);
+        EXPECT_EQ(Text(IDC_FILE_NAME), dialog->m_strFileName);
         EXPECT_FALSE(dialog->IsModified());
     }
-}
-
-TEST_F(FileCommands, InInternalUseSaveAsTakesAnyNameAndReplacesEvenAReleasedFile) {
-    Open(true);
-    SetText(IDC_GAME_TITLE, "Nebula Lancers");
-    const std::string released = CopySample("nebulanc.kcg", "nebulanc.kcg");
-    for (const std::string &chosen : {Scratch("Nebula Lancers.txt"), released}) {
-        boxes.ConfirmFileDialog(chosen);
-        EXPECT_TRUE(dialog->SaveAs()) << chosen;
-        EXPECT_EQ(OwnerOf(chosen), TL_OWNER_QUORVANE) << chosen; // the owner box says so in this mode
-    }
-    EXPECT_TRUE(boxes.MessageBoxes().empty());
 }
 
 TEST_F(FileCommands, SaveAsStartsFromTheDocumentsNameAndFolder) {
@@ -323,67 +316,58 @@ TEST_F(FileCommands, EveryWayOutAsksAndOnlyGoesWhenAllowed) {
 
 // ---- Open
 
-TEST_F(FileCommands, OpeningAnOemFileKeepsItsNameAndSaveWritesItBackWithoutADialog) {
-    Open();
-    const std::string path = CopySample("harbor3d.kcg", "harbor.kcg");
-    boxes.ConfirmFileDialog(path);
-    dialog->OnFileOpen();
-    ASSERT_EQ(boxes.FileDialogs().size(), 1u);
-    const ui::FileDialogRequest &open = boxes.FileDialogs()[0];
-    EXPECT_EQ(open.kind, ui::FileDialogKind::Open);
-    EXPECT_EQ(open.initialFile, "");
-    EXPECT_EQ(open.filter, kFilter);
-    EXPECT_EQ(open.defaultExt, ".kcg");
-    EXPECT_TRUE(boxes.MessageBoxes().empty());
-    EXPECT_EQ(Text(IDC_FILE_NAME), "harbor.kcg");
-    EXPECT_EQ(Text(IDC_GAME_TITLE), "Harbor Patrol 3D");
-    EXPECT_EQ(dialog->m_strFolder, scratch.string() + "\\");
-
-    SetText(IDC_GAME_TITLE, "Harbor Patrol 4D");
-    EXPECT_TRUE(dialog->Save());
-    EXPECT_EQ(boxes.FileDialogs().size(), 1u);
-    EXPECT_NE(Contents(path).find("\"Harbor Patrol 4D\""), std::string::npos);
-    EXPECT_EQ(dialog->m_bModified, 0);
-}
-
-TEST_F(FileCommands, OpeningAFileTheEditorDidNotMakeShowsTheNoteAndLeavesItUntitled) {
-    for (const char *sample : {"nebulanc.kcg", "myflight.kcg"}) {
-        SCOPED_TRACE(sample);
+TEST_F(FileCommands, AnOpenedFileKeepsItsNameOnlyIfTheEditorMadeItOrInInternalUse) {
+    const struct {
+        const char *sample;
+        bool internal, keepsName;
+    } cases[] = {
+        {"harbor3d.kcg", false, true},  // OEM
+        {"nebulanc.kcg", false, false}, // QUORVANE
+        {"myflight.kcg", false, false}, // USER
+        {"nebulanc.kcg", true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.sample) + (c.internal ? " internal" : ""));
         boxes = ui::ScriptedDialogs();
-        OpenGameOnScreen(3);
-        const std::string path = CopySample(sample, "other.kcg");
-        const std::string before = Contents(path);
+        OpenGameOnScreen(3, c.internal);
+        const std::string path = CopySample(c.sample, "opened.kcg");
         boxes.ConfirmFileDialog(path);
         dialog->OnFileOpen();
+        ASSERT_EQ(boxes.FileDialogs().size(), 1u);
+        const ui::FileDialogRequest &open = boxes.FileDialogs()[0];
+        EXPECT_EQ(open.kind, ui::FileDialogKind::Open);
+        EXPECT_EQ(open.initialFile, "");
+        EXPECT_EQ(open.filter, kFilter);
+        EXPECT_EQ(open.defaultExt, ".kcg");
+        EXPECT_EQ(dialog->m_nScreen, 1);
+        EXPECT_EQ(dialog->m_bModified, 0);
+        EXPECT_EQ(dialog->m_bHasFileName, c.keepsName ? 1 : 0);
+        EXPECT_EQ(Text(IDC_FILE_NAME), c.keepsName ? "opened.kcg" : "Untitled.kcg");
+
+        if (c.keepsName) {
+            EXPECT_TRUE(boxes.MessageBoxes().empty());
+            // Save writes back to the same file without asking.
+            SetText(IDC_GAME_TITLE, "Harbor Patrol 4D");
+            EXPECT_TRUE(dialog->Save());
+            EXPECT_EQ(boxes.FileDialogs().size(), 1u);
+            EXPECT_NE(Contents(path).find("\"Harbor Patrol 4D\""), std::string::npos);
+            continue;
+        }
         ASSERT_EQ(boxes.MessageBoxes().size(), 1u) << boxes.MessageBoxes()[0].text;
         EXPECT_EQ(LastBox().text.rfind(
                       "Note:  The KCG file just opened was not\ncreated by this SDK KCG editor.", 0),
                   0u);
         EXPECT_EQ(LastBox().caption, "");
         EXPECT_EQ(LastBox().Icon(), static_cast<UINT>(MB_ICONINFORMATION));
-        EXPECT_EQ(dialog->m_nScreen, 1);
-        EXPECT_EQ(Text(IDC_FILE_NAME), "Untitled.kcg");
         EXPECT_EQ(Text(IDC_GAME_TITLE), "");
-        EXPECT_EQ(dialog->m_bHasFileName, 0);
-        EXPECT_EQ(dialog->m_bModified, 0);
-
         // The next save asks for a name, starting from "Untitled.kcg".
+        const std::string before = Contents(path);
         boxes.CancelFileDialog();
         EXPECT_FALSE(dialog->Save());
         ASSERT_EQ(boxes.FileDialogs().size(), 2u);
         EXPECT_EQ(boxes.FileDialogs()[1].initialFile, "Untitled.kcg");
         EXPECT_EQ(Contents(path), before);
     }
-}
-
-TEST_F(FileCommands, InInternalUseEveryOpenedFileKeepsItsName) {
-    Open(true);
-    boxes.ConfirmFileDialog(CopySample("nebulanc.kcg", "nebulanc.kcg"));
-    dialog->OnFileOpen();
-    EXPECT_TRUE(boxes.MessageBoxes().empty());
-    EXPECT_EQ(Text(IDC_FILE_NAME), "nebulanc.kcg");
-    EXPECT_EQ(Text(IDC_GAME_TITLE), "Nebula Lancers");
-    EXPECT_EQ(dialog->m_bHasFileName, 1);
 }
 
 TEST_F(FileCommands, AnOpenThatDoesNotHappenLeavesTheDocumentAsItWas) {
