@@ -14,6 +14,7 @@
 //   set-text TITLE ID TEXT      replace the text of control ID
 //   type TITLE ID TEXT          type TEXT into control ID
 //   press TITLE ID              press push button ID
+//   command TITLE ID            choose menu command ID of the window
 //   click TITLE ID              click check box or radio button ID
 //   choose TITLE ID INDEX       choose entry INDEX of combo box ID
 //   text TITLE ID               print the text of control ID
@@ -147,6 +148,15 @@ bool Press(const Run &run, const std::vector<std::string> &a) {
            (e2e::PressButton(dialog, id) || Fail("could not press " + a[1]));
 }
 
+bool Command(const Run &run, const std::vector<std::string> &a) {
+    long id = 0;
+    if (!ParseNumber(a[1], &id)) return Fail("not a command id: " + a[1]);
+    const HWND window = Window(run, a[0]);
+    if (!window) return Fail("no window titled \"" + a[0] + "\"");
+    // Posted, as choosing the menu item does: the command may open a modal window.
+    return PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0) || Fail("could not send command " + a[1]);
+}
+
 bool Click(const Run &run, const std::vector<std::string> &a) {
     HWND dialog = nullptr;
     int id = 0;
@@ -211,6 +221,7 @@ const Step kSteps[] = {
     {"set-text", 3, SetText},
     {"type", 3, Type},
     {"press", 2, Press},
+    {"command", 2, Command},
     {"click", 2, Click},
     {"choose", 3, Choose},
     {"text", 2, Text},
@@ -222,7 +233,7 @@ const Step kSteps[] = {
 int Usage() {
     std::fprintf(stderr, "usage: e2e [--desktop NAME] [--bound MS] STEP...\n"
                          "steps: start, wait-window, wait-gone, rect, answer, set-text, type,\n"
-                         "       press, click, choose, text, close, end, sleep\n");
+                         "       press, command, click, choose, text, close, end, sleep\n");
     return 2;
 }
 
