@@ -31,18 +31,24 @@ void CKcgEditorDlg::OnSuggest(int row) {
     const model::Suggestion suggestion = model::SuggestForRow(CurrentRows(), row);
     m_sliderDeadZone[row].SetPosition(suggestion.deadZonePos, true);
     m_sliderScalar[row].SetPosition(suggestion.scalarPos, true);
+    RefreshSliderTip(m_sliderDeadZone[row].hwnd());
+    RefreshSliderTip(m_sliderScalar[row].hwnd());
 }
 
 bool CKcgEditorDlg::OnHScroll(int /*code*/, int /*position*/, HWND control) {
+    RefreshSliderTip(control);
+    return false;
+}
+
+void CKcgEditorDlg::RefreshSliderTip(HWND slider) {
     // A tip that is showing over the slider asks for its text again, so that
-    // it reads the position the keyboard or the mouse just moved to.
-    if (!m_pToolTip || !m_pToolTip->hwnd() || !control) return false;
+    // it reads the position the keys, the mouse or Suggest just moved to.
+    if (!m_pToolTip || !m_pToolTip->hwnd() || !slider) return;
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(slider);
     tool.lpszText = LPSTR_TEXTCALLBACKA;
     SendMessageA(m_pToolTip->hwnd(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    return false;
 }

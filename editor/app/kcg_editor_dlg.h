@@ -232,6 +232,8 @@ class CKcgEditorDlg : public ui::Dialog {
     void ShowAxisChoice(int row);
     // Takes the pair the row's combo box has selected, if it has one.
     bool TakeSelectedPair(int row);
+    // Makes a showing slider tip read the slider's position again.
+    void RefreshSliderTip(HWND slider);
 
     CommandRouter *m_pRouter = nullptr;
     std::unique_ptr<ui::ToolTip> m_pToolTip;
