@@ -5,6 +5,8 @@
 
 #include <commdlg.h>
 
+#include <utility>
+
 #include "file_rules.h"
 #include "kcg_editor_dlg.h"
 #include "resource.h"
@@ -13,7 +15,9 @@
 
 namespace {
 
-// Both file dialogs: no read-only box; the rest as the system does it.
+// Both file dialogs: the read-only box hidden, existing files only, share
+// aware. What "existing files only" means in a save dialog is the system's
+// affair; Wine's takes new names there, as a save dialog must.
 constexpr DWORD kFileDialogOptions = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_SHAREAWARE;
 
 // Posted by the initialisation when the command line names a file, so that
