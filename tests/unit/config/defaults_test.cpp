@@ -13,25 +13,17 @@
 
 namespace {
 
+// What the writer shows of a fresh record is compared with defaults.kcg by the
+// golden tests; these are the members a written file does not show.
 TEST(Defaults, FreshRecord)
 {
     TlConfig c;
     TlInitConfig(&c);
-    EXPECT_EQ(c.owner, -1);
-    EXPECT_EQ(c.platform, -1);
-    EXPECT_EQ(c.level, TL_LEVEL_BEGINNER);
-    EXPECT_EQ(c.orientation, TL_HORIZONTAL);
-    EXPECT_EQ(c.showInstructions, TL_SHOW_NEVER);
-    EXPECT_EQ(c.appMin[5], -1.0f);
-    EXPECT_EQ(c.appMax[0], 1.0f);
-    EXPECT_EQ(c.highPassFilter[TL_SET_EXP_USER], 0x18);
     EXPECT_EQ(c.highPassFilterCurrent, 0x18);
     const uint8_t vrtAxes[TL_AXES] = {0, 2, 1, 3, 5, 4};
     for (int d = 0; d < TL_DEVICES; ++d) {
         SCOPED_TRACE(TlDeviceNames[d]);
         EXPECT_EQ(c.devicePresent[d], 0);
-        EXPECT_STREQ(c.axisMapHrzUser[d].letters, "XYZRUV");
-        EXPECT_STREQ(c.axisMapVrtDflt[d].letters, "XzYRvU");
         for (int a = 0; a < TL_AXES; ++a) {
             EXPECT_EQ(c.axisMapHrzDflt[d].axis[a], a);
             EXPECT_EQ(c.axisMapVrtUser[d].axis[a], vrtAxes[a]);
@@ -39,17 +31,8 @@ TEST(Defaults, FreshRecord)
         }
         EXPECT_EQ(c.currentAxisMap[d], &c.axisMapHrzUser[d]);
         EXPECT_EQ(c.currentSensitivity[d], c.sensitivity[TL_SET_BEG_USER][d]);
-        EXPECT_EQ(c.motionMapNegUser[d][5].source, TL_SOURCE_AXIS);
         EXPECT_EQ(c.motionMapNegUser[d][5].function, TL_FUNCTION_NONE);
-        EXPECT_EQ(c.buttonUser[d][10].source, TL_SOURCE_UNDEFINED);
         EXPECT_EQ(c.buttonUser[d][10].function, TL_FUNCTION_HOLD);
-        const TlNullRegion &z = c.nullRegionDflt[d][6];
-        EXPECT_EQ(z.negMax, -1.0f);
-        EXPECT_EQ(z.negMin + z.posMin, 0.0f);
-        EXPECT_EQ(z.posMax, 1.0f);
-        EXPECT_EQ(c.tuningScalars[d][5], 1.0f);
-        EXPECT_EQ(c.sensitivity[TL_SET_EXP_USER][d][6], 1.0f);
-        EXPECT_EQ(c.samplingFrequency[d], 14);
         for (int curve = 0; curve < TL_CURVES; ++curve) {
             const auto &table = curve <= TL_CURVE_RV ? TlTvRvControl : TlOtherControl;
             for (int col = 0; col < TL_CP_COLUMNS; ++col) {
@@ -161,32 +144,24 @@ TEST(Lifecycle, FreeStringArrayAndFreeCurve)
     TlFreeCurve(nullptr);
 }
 
-TEST(AppendString, ResultCodesAndFailuresLeaveTheList)
-{
-    char **list = nullptr;
-    int32_t count = 0;
-    EXPECT_EQ(TlAppendString(nullptr, &count, "x"), -1);
-    EXPECT_EQ(TlAppendString(&list, nullptr, "x"), -2);
-    EXPECT_EQ(TlAppendString(&list, &count, nullptr), -3);
-    EXPECT_EQ(count, 0);
-    ASSERT_EQ(TlAppendString(&list, &count, "a"), 0);
-    char **const before = list;
-    int32_t full = INT32_MAX; // one more would overflow the count
-    EXPECT_EQ(TlAppendString(&list, &full, "b"), -4);
-    EXPECT_EQ(full, INT32_MAX);
-    EXPECT_EQ(list, before);
-    TlFreeStringArray(count, list);
-}
-
-TEST(AppendString, AppendsCopiesInOrderFromANegativeCount)
+TEST(AppendString, CodesFailuresAndCopiesInOrder)
 {
     char **list = nullptr;
     int32_t count = -1; // taken as an empty list
+    EXPECT_EQ(TlAppendString(nullptr, &count, "x"), -1);
+    EXPECT_EQ(TlAppendString(&list, nullptr, "x"), -2);
+    EXPECT_EQ(TlAppendString(&list, &count, nullptr), -3);
+    EXPECT_EQ(count, -1);
     char text[] = "first";
     ASSERT_EQ(TlAppendString(&list, &count, text), 0);
     EXPECT_EQ(count, 1);
     text[0] = 'F'; // the list holds its own copy
     ASSERT_EQ(TlAppendString(&list, &count, ""), 0);
+    char **const before = list;
+    int32_t full = INT32_MAX; // one more would overflow the count
+    EXPECT_EQ(TlAppendString(&list, &full, "b"), -4);
+    EXPECT_EQ(full, INT32_MAX);
+    EXPECT_EQ(list, before);
     ASSERT_EQ(TlAppendString(&list, &count, "third"), 0);
     ASSERT_EQ(count, 3);
     EXPECT_STREQ(list[0], "first");
@@ -195,15 +170,13 @@ TEST(AppendString, AppendsCopiesInOrderFromANegativeCount)
     TlFreeStringArray(count, list);
 }
 
-TEST(WordTables, ExactLookupAndSlotCounts)
+TEST(WordTables, ExactLookup)
 {
     EXPECT_EQ(TlWordIndex(TlPlatformWords, 4, "WINDOWS_NT"), TL_PLATFORM_WINDOWS_NT);
     EXPECT_EQ(TlWordIndex(TlOwnerWords, 3, "user"), -1);
     EXPECT_EQ(TlWordIndex(TlOwnerWords, 3, "USERS"), -1);
     EXPECT_EQ(TlWordIndex(TlOwnerWords, 3, nullptr), -1);
     EXPECT_EQ(TlWordIndex(TlCurveNames, TL_CURVES, "BUTTON_CURVE"), TL_CURVE_BUTTON);
-    EXPECT_EQ(TlButtonSlotCount(TL_KAVELIN), 6);
-    EXPECT_EQ(TlButtonSlotCount(TL_TELVAR_CONTROLLER), 11);
 }
 
 } // namespace

@@ -10,26 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "test_files.h"
 #include "tl_parse.h"
 
 namespace {
 
-using Groups = std::vector<std::vector<std::string>>;
-
-Groups ToGroups(const TlValue &value) {
-    Groups groups;
-    for (int g = 0; g < value.groupCount; ++g) {
-        const TlValueGroup &group = value.groups[g];
-        groups.emplace_back(group.items, group.items + group.count);
-    }
-    return groups;
-}
-
-// The file's bytes followed by the two NULs the scanner expects.
-std::string AsText(std::string file) {
-    file.push_back('\0');
-    return file;
-}
+using testfiles::Groups;
+using testfiles::asText;
+using testfiles::toGroups;
 
 // Looks keyword up in text with the scanner and with an index (which may be
 // of a copy of text); reports a difference as a test failure.
@@ -38,7 +26,7 @@ bool SameAsScanner(TlTextIndex *index, const std::string &text, const char *sect
     TlValue indexed{0, nullptr};
     int expected = TlFindEntry(keyword, section, text.c_str(), &scanned);
     int actual = TlIndexFindEntry(index, keyword, section, &indexed);
-    bool same = actual == expected && ToGroups(indexed) == ToGroups(scanned);
+    bool same = actual == expected && toGroups(indexed) == toGroups(scanned);
     if (!same) {
         ADD_FAILURE() << "keyword \"" << keyword << "\" in section " << (section ? section : "(null)") << ": index "
                       << actual << ", scanner " << expected << "\ntext:\n"
@@ -164,7 +152,7 @@ TEST(TextIndex, AgreesWithTheScannerOnGeneratedTexts) {
     const uint32_t kTexts = 400;
     for (uint32_t seed = 1; seed <= kTexts; ++seed) {
         TextGenerator generator(seed);
-        std::string text = AsText(generator.File());
+        std::string text = asText(generator.File());
         // The index reads a copy that ends right after the text's first NUL:
         // the sanitizer build then catches any step past it, and the scanner,
         // which sees the bytes after a stray NUL, must still agree.
@@ -218,7 +206,7 @@ class FallbackTest : public testing::TestWithParam<FallbackCase> {};
 
 TEST_P(FallbackTest, IndexAndScannerGiveTheSameValue) {
     const FallbackCase &c = GetParam();
-    std::string text = AsText(c.file);
+    std::string text = asText(c.file);
     TlTextIndex *index = TlIndexCreate(text.c_str());
     ASSERT_NE(index, nullptr);
     // Other lookups first, so that the tables already exist.
@@ -228,23 +216,18 @@ TEST_P(FallbackTest, IndexAndScannerGiveTheSameValue) {
         TlFreeValue(&value);
     }
     EXPECT_EQ(TlIndexFindEntry(index, c.keyword, c.section, &value), c.found);
-    EXPECT_EQ(ToGroups(value), c.groups);
+    EXPECT_EQ(toGroups(value), c.groups);
     TlFreeValue(&value);
     EXPECT_TRUE(SameAsScanner(index, text, c.section, c.keyword));
     TlIndexFree(index);
 }
 
-std::string CaseName(const testing::TestParamInfo<FallbackCase> &info) {
-    std::string name;
-    for (const char *c = info.param.name; *c != '\0'; ++c) name += (*c == ' ' || *c == '=') ? '_' : *c;
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(TextIndex, FallbackTest, testing::ValuesIn(kFallbackCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(TextIndex, FallbackTest, testing::ValuesIn(kFallbackCases),
+                         [](const auto &info) { return testfiles::caseName(info.param.name); });
 
 TEST(TextIndex, NullArgumentsFindNothing) {
     EXPECT_EQ(TlIndexCreate(nullptr), nullptr);
-    std::string text = AsText("K = 1\n");
+    std::string text = asText("K = 1\n");
     TlTextIndex *index = TlIndexCreate(text.c_str());
     ASSERT_NE(index, nullptr);
     TlValue value{0, nullptr};

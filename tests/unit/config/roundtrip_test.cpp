@@ -99,7 +99,6 @@ protected:
         EXPECT_EQ(TlWriteConfigFile(&cfg, path.c_str()), TL_WRITE_OK);
         return testfiles::readBytes(path);
     }
-    int readBack(TlConfig *cfg, const std::string &file) { return readText(cfg, file); }
 
     testfiles::TempDir dir;
     int written = 0;
@@ -109,7 +108,7 @@ TEST_F(RoundTripTest, RecordSurvivesWriteAndRead) {
     ScopedRecord first, second;
     ASSERT_EQ(readText(&first.cfg, kRichFile), TL_READ_OK);
     std::string file = write(first.cfg);
-    ASSERT_EQ(readBack(&second.cfg, file), TL_READ_OK);
+    ASSERT_EQ(readText(&second.cfg, file), TL_READ_OK);
     testfiles::expectSameRecord(first.cfg, second.cfg);
 
     // The file really carried the values, not only the defaults.
@@ -123,6 +122,8 @@ TEST_F(RoundTripTest, RecordSurvivesWriteAndRead) {
     EXPECT_EQ(second.cfg.devicePresent[TL_TELVAR_CONTROLLER], 0);
 }
 
+// Forms the writer drops (repeating buttons, numbers after AXIS, slots a device
+// lacks) are checked on the written text in writer_test.cpp.
 TEST_F(RoundTripTest, KnownDifferencesAreTheOnlyOnes) {
     ScopedRecord first, second;
     ASSERT_EQ(readText(&first.cfg, std::string(kRichFile) + "[TELVAR_CONTROLLER]\n"
@@ -130,20 +131,13 @@ TEST_F(RoundTripTest, KnownDifferencesAreTheOnlyOnes) {
               TL_READ_OK);
     TlConfig &cfg = first.cfg;
     cfg.appMin[2] = -0.1234f;
-    cfg.buttonUser[TL_MARROWEL][3] = {TL_SOURCE_MASK, 0, TL_FUNCTION_REPEAT_FEATHERED, 2.0f};
-    cfg.motionMapPosUser[TL_KAVELIN][5] = {TL_SOURCE_AXIS, 0, TL_FUNCTION_SINGLE, 40.0f, 50.0f, 0.0f};
-    cfg.buttonDflt[TL_KAVELIN][8] = {TL_SOURCE_NUMBER, 0, TL_FUNCTION_HOLD, 0.0f};
     std::strcpy(cfg.buttonNumbers[0].name, "kick");
     cfg.motionMapNegUser[TL_KAVELIN][1].source = TL_SOURCE_NUMBER; // names "kick"
 
     std::string file = write(cfg);
-    ASSERT_EQ(readBack(&second.cfg, file), TL_READ_OK);
+    ASSERT_EQ(readText(&second.cfg, file), TL_READ_OK);
     const TlConfig &back = second.cfg;
     EXPECT_FLOAT_EQ(back.appMin[2], -0.12f) << "two decimals";
-    EXPECT_EQ(back.buttonUser[TL_MARROWEL][3].source, TL_SOURCE_UNDEFINED) << "a repeating button is not written";
-    EXPECT_EQ(back.motionMapPosUser[TL_KAVELIN][5].function, TL_FUNCTION_NONE) << "AXIS carries no numbers";
-    EXPECT_FLOAT_EQ(back.motionMapPosUser[TL_KAVELIN][5].percent1, 0.0f);
-    EXPECT_EQ(back.buttonDflt[TL_KAVELIN][8].source, TL_SOURCE_UNDEFINED) << "KAVELIN has six slots";
     EXPECT_STREQ(back.buttonNumbers[0].name, "KICK") << "names come back upper case";
     EXPECT_EQ(back.motionMapNegUser[TL_KAVELIN][1].source, TL_SOURCE_NUMBER) << "and still match";
     EXPECT_EQ(back.curveControlValid[TL_TELVAR_CONTROLLER][TL_CURVE_TV], 0);
@@ -153,9 +147,6 @@ TEST_F(RoundTripTest, KnownDifferencesAreTheOnlyOnes) {
 
     // With those differences put back, nothing else differs.
     cfg.appMin[2] = back.appMin[2];
-    cfg.buttonUser[TL_MARROWEL][3] = back.buttonUser[TL_MARROWEL][3];
-    cfg.motionMapPosUser[TL_KAVELIN][5] = back.motionMapPosUser[TL_KAVELIN][5];
-    cfg.buttonDflt[TL_KAVELIN][8] = back.buttonDflt[TL_KAVELIN][8];
     std::strcpy(cfg.buttonNumbers[0].name, back.buttonNumbers[0].name);
     cfg.curveControl[TL_TELVAR_CONTROLLER][TL_CURVE_TV] = back.curveControl[TL_TELVAR_CONTROLLER][TL_CURVE_TV];
     testfiles::expectSameRecord(cfg, back);
@@ -172,7 +163,7 @@ TEST_F(RoundTripTest, WrittenFileIsAFixedPoint) {
 
     for (const TlConfig *cfg : {&rich.cfg, &fresh.cfg}) {
         std::string once = write(*cfg);
-        ASSERT_EQ(readBack(&back.cfg, once), TL_READ_OK);
+        ASSERT_EQ(readText(&back.cfg, once), TL_READ_OK);
         std::string twice = write(back.cfg);
         EXPECT_EQ(withoutTimeStamp(once), withoutTimeStamp(twice));
         EXPECT_NE(withoutTimeStamp(once), once) << "the time stamp line is there";

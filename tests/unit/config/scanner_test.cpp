@@ -2,33 +2,19 @@
 // and values, including text the writer never produces.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "test_files.h"
 #include "tl_parse.h"
 
 namespace {
 
-using Groups = std::vector<std::vector<std::string>>;
-
-// The scanner expects the file's bytes followed by two NULs; a std::string
-// adds one after its contents, this adds the other.
-std::string AsText(std::string file) {
-    file.push_back('\0');
-    return file;
-}
-
-Groups ToGroups(const TlValue &value) {
-    Groups groups;
-    for (int g = 0; g < value.groupCount; ++g) {
-        const TlValueGroup &group = value.groups[g];
-        groups.emplace_back(group.items, group.items + group.count);
-    }
-    return groups;
-}
+using testfiles::Groups;
+using testfiles::asText;
+using testfiles::toGroups;
 
 // A string of every byte of a literal, NULs included.
 template <size_t N>
@@ -45,7 +31,7 @@ bool Find(const std::string &file, const char *section, const char *keyword, Gro
     text[file.size()] = text[file.size() + 1] = '\0';
     TlValue value{7, nullptr};
     int found = TlFindEntry(keyword, section, text.get(), &value);
-    *groups = ToGroups(value);
+    *groups = toGroups(value);
     TlFreeValue(&value);
     return found == 1;
 }
@@ -146,13 +132,8 @@ TEST_P(EntryTest, FindsTheValue) {
     EXPECT_EQ(groups, c.found ? c.groups : Groups{});
 }
 
-std::string CaseName(const testing::TestParamInfo<EntryCase> &info) {
-    std::string name;
-    for (const char *c = info.param.name; *c != '\0'; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Scanner, EntryTest, testing::ValuesIn(kEntryCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Scanner, EntryTest, testing::ValuesIn(kEntryCases),
+                         [](const auto &info) { return testfiles::caseName(info.param.name); });
 
 TEST(Scanner, TextEndsAtItsFirstNul) {
     Groups groups;
@@ -172,7 +153,7 @@ TEST(Scanner, TextEndsAtItsFirstNul) {
 }
 
 TEST(Scanner, NullArgumentsFindNothing) {
-    std::string text = AsText("[S]\nK = 1\n");
+    std::string text = asText("[S]\nK = 1\n");
     TlValue value{0, nullptr};
     EXPECT_EQ(TlFindEntry(nullptr, "S", text.c_str(), &value), 0);
     EXPECT_EQ(TlFindEntry("K", "S", nullptr, &value), 0);
@@ -184,7 +165,7 @@ TEST(Scanner, NullArgumentsFindNothing) {
 }
 
 TEST(Scanner, CursorsPointAfterHeaderAndEquals) {
-    std::string text = AsText("; c\n[A, S] tail\n K = 1\n");
+    std::string text = asText("; c\n[A, S] tail\n K = 1\n");
     const char *cursor = nullptr;
     ASSERT_EQ(TlFindSection("S", &cursor, text.c_str()), 1);
     EXPECT_EQ(cursor, text.c_str() + std::string(text.c_str()).find(" K"));
@@ -201,7 +182,7 @@ TEST(Scanner, ParseValueReportsEmptyLists) {
     EXPECT_EQ(value.groups, nullptr);
     // A first group without items parses, but TlFindEntry reads it as absent.
     ASSERT_EQ(TlParseValue(" { {}, {a} }", &value), 0);
-    EXPECT_EQ(ToGroups(value), (Groups{{}, {"a"}}));
+    EXPECT_EQ(toGroups(value), (Groups{{}, {"a"}}));
     TlFreeValue(&value);
     EXPECT_EQ(value.groupCount, 0);
     EXPECT_EQ(value.groups, nullptr);

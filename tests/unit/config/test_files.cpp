@@ -202,4 +202,18 @@ void expectSameRecord(const TlConfig &a, const TlConfig &b) {
 #undef KCG_SAME
 }
 
+Groups toGroups(const TlValue &value) {
+    Groups groups;
+    for (int g = 0; g < value.groupCount; ++g)
+        groups.emplace_back(value.groups[g].items, value.groups[g].items + value.groups[g].count);
+    return groups;
+}
+
+std::string caseName(const char *description) {
+    std::string name;
+    for (const char *c = description; *c != '\0'; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+}
+
 } // namespace testfiles

@@ -5,8 +5,10 @@
 #define KCG_TEST_FILES_H
 
 #include <string>
+#include <vector>
 
 #include "tl_api.h"
+#include "tl_parse.h"
 
 namespace testfiles {
 
@@ -52,6 +54,20 @@ struct ScopedRecord {
 // strings and lists by content, the derived pointers by what they point at.
 // Each difference is reported with the member's name.
 void expectSameRecord(const TlConfig &a, const TlConfig &b);
+
+// A scanned value's items, group by group.
+using Groups = std::vector<std::vector<std::string>>;
+Groups toGroups(const TlValue &value);
+
+// The file's bytes followed by the two NULs the scanner expects; a std::string
+// adds one after its contents, this adds the other.
+inline std::string asText(std::string file) {
+    file.push_back('\0');
+    return file;
+}
+
+// A case description as a test name: all but letters and digits become '_'.
+std::string caseName(const char *description);
 
 } // namespace testfiles
 
