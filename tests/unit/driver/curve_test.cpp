@@ -23,19 +23,17 @@ void ExpectSegments(const std::vector<Segment16> &expected, const CurveValue &cu
     }
 }
 
-TEST(LinearCurve, TakesEachSegmentAsItIs) {
+TEST(LinearCurve, TakesEachOfTheFirst32SegmentsAsItIs) {
     const TlSegment segments[] = {{0.0f, 0.5f, 2.0f, 0.0f}, {0.5f, 1.0f, 0.0f, 1.0f}};
     ExpectSegments({{0, 32768, 131072, 0}, {32768, 65536, 0, 65536}}, RegCfgLinearCurve(segments, 2));
     ExpectSegments({}, RegCfgLinearCurve(segments, 0));
     ExpectSegments({}, RegCfgLinearCurve(segments, -3));
     ExpectSegments({}, RegCfgLinearCurve(nullptr, 2));
-}
-
-TEST(LinearCurve, KeepsTheFirst32SegmentsOfALongerList) {
-    std::vector<TlSegment> segments(40);
+    // Only the first 32 segments of a longer list are kept.
+    std::vector<TlSegment> many(40);
     for (int i = 0; i < 40; ++i)
-        segments[i] = {float(i), float(i + 1), 1.0f, 0.0f};
-    const CurveValue curve = RegCfgLinearCurve(segments.data(), 40);
+        many[i] = {float(i), float(i + 1), 1.0f, 0.0f};
+    const CurveValue curve = RegCfgLinearCurve(many.data(), 40);
     EXPECT_EQ(32, curve.count);
     EXPECT_EQ(31 * 65536, curve.start[31]);
     EXPECT_EQ(kCurveValueSize, CurveValueBytes(curve).size());

@@ -100,25 +100,20 @@ void DriverTest::PutCallout(int joystickNumber, const std::string &text) {
              TextBytes(text));
 }
 
-bool DriverTest::GetValue(const std::string &key, const std::string &name, std::uint32_t *type,
-                          std::vector<std::uint8_t> *data) {
-    RegKey opened = 0;
-    if (backend_->OpenKey(kRegLocalMachine, DriverPath(key).c_str(), &opened) != kRegSuccess) return false;
-    std::uint32_t size = 0;
-    long result = backend_->QueryValue(opened, name.c_str(), type, nullptr, &size);
-    if (result == kRegSuccess) {
-        data->assign(size, 0);
-        result = backend_->QueryValue(opened, name.c_str(), type, data->data(), &size);
-        data->resize(size);
-    }
-    backend_->CloseKey(opened);
-    return result == kRegSuccess;
-}
-
 std::vector<std::uint8_t> DriverTest::Value(const std::string &key, const std::string &name) {
     std::vector<std::uint8_t> data;
-    std::uint32_t type = 0;
-    EXPECT_TRUE(GetValue(key, name, &type, &data)) << key << ":" << name;
+    RegKey opened = 0;
+    std::uint32_t type = 0, size = 0;
+    long result = backend_->OpenKey(kRegLocalMachine, DriverPath(key).c_str(), &opened);
+    if (result == kRegSuccess) {
+        result = backend_->QueryValue(opened, name.c_str(), &type, nullptr, &size);
+        data.assign(size, 0);
+        if (result == kRegSuccess)
+            result = backend_->QueryValue(opened, name.c_str(), &type, data.data(), &size);
+        data.resize(result == kRegSuccess ? size : 0);
+        backend_->CloseKey(opened);
+    }
+    EXPECT_EQ(kRegSuccess, result) << key << ":" << name;
     return data;
 }
 

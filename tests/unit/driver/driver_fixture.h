@@ -29,20 +29,14 @@ class DriverTest : public ::testing::Test {
     // The backend behind a recorder: what the code under test gets.
     RecordingCalls &Calls() { return *calls_; }
 
-    // The driver key's name as the joystick API gives it.
-    const std::string &DriverKeyName() const { return driverKeyName_; }
-
     // Creates the joystick root and the driver key.
     void CreateDriverKey();
     // Writes a value under a key given relative to the driver key, creating the key.
     void PutValue(const std::string &key, const std::string &name, std::uint32_t type,
                   const std::vector<std::uint8_t> &data);
     void PutCallout(int joystickNumber, const std::string &text);
-    // Reads a value under a key relative to the driver key; false when the key
-    // or the value is missing.
-    bool GetValue(const std::string &key, const std::string &name, std::uint32_t *type,
-                  std::vector<std::uint8_t> *data);
-    // The value's bytes; a missing value fails the test and gives none.
+    // The bytes of a value under a key relative to the driver key; a missing
+    // key or value fails the test and gives none.
     std::vector<std::uint8_t> Value(const std::string &key, const std::string &name);
     bool KeyExists(const std::string &key);
     // The recorder's steps, with keys given relative to the driver key

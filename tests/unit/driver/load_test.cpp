@@ -82,9 +82,8 @@ TEST_F(LoadTest, WritesEveryValueWithItsBytes) {
     ASSERT_TRUE(Backend().FullPathName(path.c_str(), &fullPath));
     EXPECT_EQ(TextBytes(fullPath), Value(kOem, "Joy1ConfigurationFile"));
     // Bytes 0 to 20 kept, then the axis map's letters.
-    const std::vector<std::uint8_t> record = {0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11,
-                                              0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11,
-                                              0x11, 'x',  'Y',  '-',  'R',  'U',  'V',  0};
+    std::vector<std::uint8_t> record(21, 0x11);
+    record.insert(record.end(), {'x', 'Y', '-', 'R', 'U', 'V', 0});
     EXPECT_EQ(record, Value(kOem, "Joystick1OEMConfiguration"));
     EXPECT_EQ(TextBytes("I"), Value(kOem, "Joystick1Filter")); // 0x19: high axis, translation, rotation
     EXPECT_EQ(TextBytes("DRV"), Value(kOem, "Joystick1OEMcfgMode"));
@@ -121,22 +120,16 @@ TEST_F(LoadTest, WritesInItsFixedOrderBetweenTheDeviceCodes) {
     Calls().devicePresent = true;
     ASSERT_EQ(kRegCfgLoaded, Load(WriteFile("game.kcg", kGameFile)));
 
-    std::vector<std::string> expected = {"device open",
-                                         "device 1",
-                                         "set JoystickSettings\\Marrowel:Joy1ConfigurationFile",
-                                         "set JoystickSettings\\Marrowel:Joystick1OEMConfiguration",
-                                         "set JoystickSettings\\Marrowel:Joystick1Filter",
-                                         "set JoystickSettings\\Marrowel:Joystick1OEMcfgMode"};
-    for (char letter : std::string("xyzruvftb")) {
-        expected.push_back(std::string("set JoystickSettings\\Marrowel:Joystick1OEM") + letter + "Axis");
-    }
-    for (char letter : std::string("xyzruv")) {
-        expected.push_back(std::string("set JoystickSettings\\Marrowel:Joystick1OEM") + letter +
-                           "NullRegion");
-    }
-    for (const char *name : {"AppMin", "AppMax", "Scalar", "Sensitivity"}) {
-        expected.push_back(std::string("set JoystickSettings\\Marrowel:Joystick1") + name);
-    }
+    const std::string oem = "set JoystickSettings\\Marrowel:Joy";
+    std::vector<std::string> expected = {"device open", "device 1", oem + "1ConfigurationFile"};
+    for (const char *name : {"OEMConfiguration", "Filter", "OEMcfgMode"})
+        expected.push_back(oem + "stick1" + name);
+    for (char letter : std::string("xyzruvftb"))
+        expected.push_back(oem + "stick1OEM" + letter + "Axis");
+    for (char letter : std::string("xyzruv"))
+        expected.push_back(oem + "stick1OEM" + letter + "NullRegion");
+    for (const char *name : {"AppMin", "AppMax", "Scalar", "Sensitivity"})
+        expected.push_back(oem + "stick1" + name);
     expected.insert(expected.end(), {"set JoystickSettings\\Marrowel:Joystick2Configuration",
                                      "set CurrentJoystickSettings:Joystick2Configuration",
                                      "set CurrentJoystickSettings:Joystick2OEMName",
@@ -191,17 +184,13 @@ TEST_F(LoadTest, WithoutTheSelectedControllerValuesStayWrittenAndTheSettingsUnto
 TEST_F(LoadTest, WithoutADeviceTheLoadStillWritesAndNotifies) {
     SetUpDriver();
     Calls().failingValueName = "Joystick1Filter"; // a failed write is passed over
+    Calls().fullPathOverride = "C:\\" + std::string(400, 'p') + "\\game.kcg";
     ASSERT_EQ(kRegCfgLoaded, Load(WriteFile("game.kcg", kGameFile)));
     const std::vector<std::string> steps = Steps();
     EXPECT_EQ("flush HKLM", steps.back());
     EXPECT_EQ("joyConfigChanged 0", steps[steps.size() - 2]);
     EXPECT_EQ(TextBytes("DRV"), Value(kOem, "Joystick1OEMcfgMode"));
-}
-
-TEST_F(LoadTest, TheConfigurationFileValueHoldsTheWholeLongPath) {
-    SetUpDriver();
-    Calls().fullPathOverride = "C:\\" + std::string(400, 'p') + "\\game.kcg";
-    ASSERT_EQ(kRegCfgLoaded, Load(WriteFile("game.kcg", kGameFile)));
+    // The configuration file value holds the whole long path.
     EXPECT_EQ(TextBytes(Calls().fullPathOverride), Value(kOem, "Joy1ConfigurationFile"));
 }
 

@@ -122,7 +122,7 @@ TEST_F(Document, NewDocumentIsUnchangedUntilEdited) {
     EXPECT_TRUE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
 }
 
-TEST_F(Document, QuorvaneFileOpensAsAnUntitledOemFile) {
+TEST_F(Document, QuorvaneFileOpensAsAnUntitledOemFileUnchangedUntilEdited) {
     ASSERT_EQ(LoadDocument(WinSample("tidewatr.kcg").c_str(), false, doc.get(), saved), LoadResult::kLoaded);
     ExpectEditorDefaults(doc.get());
     EXPECT_EQ(doc->owner, TL_OWNER_OEM);
@@ -138,6 +138,23 @@ TEST_F(Document, QuorvaneFileOpensAsAnUntitledOemFile) {
     // Outer dead-zone limits are opened up and DFLT takes the USER dead zone.
     ExpectNullRegion(doc->nullRegionUser[kKavelin][3], -1, -0.05f, 0.05f, 1);
     ExpectNullRegion(doc->nullRegionDflt[kKavelin][3], -1, -0.05f, 0.05f, 1);
+
+    // Unchanged until edited.
+    EXPECT_EQ(saved.rows, RowsFromMap(doc->axisMapHrzUser[kKavelin]));
+    EXPECT_EQ(saved.scalarPos, (RowInts{75, 75, 29, 125, 50, 100}));
+    EXPECT_EQ(saved.deadZonePos, (RowInts{10, 10, 29, 5, 0, 0}));
+    ScreenValues screens = shown;
+    ApplyScreenValues(screens, doc.get());
+    EXPECT_FALSE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
+    screens.deadZonePos[2] = 30;
+    ApplyScreenValues(screens, doc.get());
+    EXPECT_TRUE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
+    screens.deadZonePos[2] = 29;
+    // Row 6 is unmapped: with its scalar slider disabled it stores 0.5, not the file's 1.00.
+    screens.scalarEnabled[5] = false;
+    ApplyScreenValues(screens, doc.get());
+    EXPECT_TRUE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
+    EXPECT_FALSE(DiffersFromSnapshot(doc.get(), screens.rows, TakeSnapshot(doc.get(), screens.rows)));
 }
 
 TEST_F(Document, OemFileKeepsItsIdentity) {
@@ -191,26 +208,6 @@ TEST_F(Document, FilesThatCannotBeEditedLeaveTheDocumentAlone) {
         EXPECT_STREQ(doc->applicationName, "Keep Me") << c.path;
         EXPECT_EQ(saved.scalarPos, NewDocumentSnapshot().scalarPos);
     }
-}
-
-TEST_F(Document, OpenedFileIsUnchangedUntilEdited) {
-    ASSERT_EQ(LoadDocument(WinSample("tidewatr.kcg").c_str(), false, doc.get(), saved), LoadResult::kLoaded);
-    EXPECT_EQ(saved.rows, RowsFromMap(doc->axisMapHrzUser[kKavelin]));
-    EXPECT_EQ(saved.scalarPos, (RowInts{75, 75, 29, 125, 50, 100}));
-    EXPECT_EQ(saved.deadZonePos, (RowInts{10, 10, 29, 5, 0, 0}));
-    ScreenValues screens = Shown();
-    ApplyScreenValues(screens, doc.get());
-    EXPECT_FALSE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
-
-    screens.deadZonePos[2] = 30;
-    ApplyScreenValues(screens, doc.get());
-    EXPECT_TRUE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
-    screens.deadZonePos[2] = 29;
-    // Row 6 is unmapped: with its scalar slider disabled it stores 0.5, not the file's 1.00.
-    screens.scalarEnabled[5] = false;
-    ApplyScreenValues(screens, doc.get());
-    EXPECT_TRUE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
-    EXPECT_FALSE(DiffersFromSnapshot(doc.get(), screens.rows, TakeSnapshot(doc.get(), screens.rows)));
 }
 
 TEST(MoveConfig, DerivedPointersFollowTheRecord) {

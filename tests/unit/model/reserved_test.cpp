@@ -44,18 +44,17 @@ TEST_F(ReservedNames, OnlyQuorvaneFilesReserveAndDosFilesOnlyTheirTitles) {
                                           gravel,
                                           gravel};
     const std::vector<std::string> dos = {DosSample("skyhook.kcg"), DosSample("cavernrn.kcg")};
+    ASSERT_TRUE(CollectReservedNames({}, {}, titles, exes)); // the fixed executables even without files
+    EXPECT_EQ(titles.count, 0);
+    EXPECT_EQ(Items(exes), (std::vector<std::string>{"setup.exe", "autorun.exe", "kavmon.exe", "kavcfg.exe",
+                                                     "kavsdk.exe"}));
+    FreeNameList(titles);
+    FreeNameList(exes);
     ASSERT_TRUE(CollectReservedNames(win, dos, titles, exes));
     EXPECT_EQ(Items(titles),
               (std::vector<std::string>{"Tidewater Frontier", "Gravel Storm Rally", "Gravel Storm Rally",
                                         "Skyhook Assault", "Cavern Runner"}));
     EXPECT_EQ(Items(exes), WithFixedExes({"tidewatr.exe", "twlaunch.exe", "gravel.exe", "gravel.exe"}));
-}
-
-TEST_F(ReservedNames, FixedExecutablesEvenWithoutFiles) {
-    ASSERT_TRUE(CollectReservedNames({}, {}, titles, exes));
-    EXPECT_EQ(titles.count, 0);
-    EXPECT_EQ(Items(exes), (std::vector<std::string>{"setup.exe", "autorun.exe", "kavmon.exe", "kavcfg.exe",
-                                                     "kavsdk.exe"}));
 }
 
 TEST(ListKcgFiles, OnlyTheConfigurationFilesOfTheFolder) {

@@ -35,6 +35,7 @@ TEST(Screens, ToolTipByControl) {
         {1731, 0, "Based on current Axis Map"},
         {1732, 75, "Current scalar: 1.50"},
         {1737, 0, "Current scalar: 0.00"},
+        {1732, 150, "Current scalar: 3.00"},
         {1738, 100, "Current dead zone: 100%"},
         {1743, 10, "Current dead zone: 10%"},
         {1000, 0, ""},

@@ -1,4 +1,4 @@
-// Slider scaling both ways, and the slider tips.
+// Slider scaling both ways.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -30,12 +30,4 @@ TEST(Sliders, TruncateTowardZeroAndNeverOverflow) {
     EXPECT_EQ(DeadZonePosition(std::numeric_limits<float>::quiet_NaN()), 0);
     EXPECT_EQ(ScalarPosition(1e30f), INT_MAX);
     EXPECT_EQ(ScalarPosition(-std::numeric_limits<float>::infinity()), INT_MIN);
-}
-
-TEST(Sliders, TipsFollowThePosition) {
-    EXPECT_EQ(ScalarTipText(75), "Current scalar: 1.50");
-    EXPECT_EQ(ScalarTipText(0), "Current scalar: 0.00");
-    EXPECT_EQ(ScalarTipText(150), "Current scalar: 3.00");
-    EXPECT_EQ(DeadZoneTipText(100), "Current dead zone: 100%");
-    EXPECT_EQ(DeadZoneTipText(10), "Current dead zone: 10%");
 }
