@@ -1,5 +1,5 @@
 // The control wrappers on the wizard's own controls: texts of any length,
-// sorted lists, combo boxes, sliders, and the tool tips' text requests.
+// sorted lists, combo boxes, and the tool tips' text requests.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -8,13 +8,11 @@
 #include <string>
 
 #include "app.h"
-#include "button.h"
 #include "combo_box.h"
 #include "dialog.h"
 #include "edit.h"
 #include "list_box.h"
 #include "resource.h"
-#include "slider.h"
 #include "tool_tip.h"
 
 namespace {
@@ -39,36 +37,14 @@ TEST_F(ControlsTest, TextsOfAnyLengthComeBackWhole) {
   EXPECT_EQ(ui::WindowText(nullptr), "");
 }
 
-TEST_F(ControlsTest, EditReadOnlyAndCheckBox) {
-  ui::Edit instructions(wizard_.Item(IDC_INSTRUCTIONS));
-  EXPECT_TRUE(instructions.IsReadOnly()) << "read-only until the box is checked";
-  instructions.SetReadOnly(false);
-  EXPECT_FALSE(instructions.IsReadOnly());
-  ui::Button check(wizard_.Item(IDC_INSTRUCTIONS_CHECK));
-  EXPECT_FALSE(check.IsChecked());
-  check.SetChecked(true);
-  EXPECT_TRUE(check.IsChecked());
-}
-
 TEST_F(ControlsTest, SortedListFindsWithoutRegardToCase) {
   ui::ListBox list(wizard_.Item(IDC_EXE_LIST));
-  list.Add("racer.exe");
-  list.Add("Alpha.EXE");
-  list.Add("zeta.exe");
+  for (const char* name : {"racer.exe", "Alpha.EXE", "zeta.exe"}) list.Add(name);
   ASSERT_EQ(list.Count(), 3);
-  EXPECT_EQ(list.ItemText(0), "Alpha.EXE");
-  EXPECT_EQ(list.ItemText(1), "racer.exe");
-  EXPECT_EQ(list.ItemText(2), "zeta.exe");
+  EXPECT_EQ(list.ItemText(0) + list.ItemText(1) + list.ItemText(2), "Alpha.EXEracer.exezeta.exe");
   EXPECT_EQ(list.ItemText(3), "") << "out of range";
   EXPECT_EQ(list.FindExact("RACER.EXE"), 1);
   EXPECT_EQ(list.FindExact("racer"), -1) << "whole names only";
-  EXPECT_EQ(list.Selection(), -1);
-  list.Select(2);
-  EXPECT_EQ(list.Selection(), 2);
-  list.Delete(0);
-  EXPECT_EQ(list.Count(), 2);
-  list.Clear();
-  EXPECT_EQ(list.Count(), 0);
 }
 
 TEST_F(ControlsTest, ComboBoxesSortInsertAndSelectByPrefix) {
@@ -87,31 +63,10 @@ TEST_F(ControlsTest, ComboBoxesSortInsertAndSelectByPrefix) {
   EXPECT_EQ(axis.Insert(0, "first"), 0);
   EXPECT_EQ(axis.ItemText(3), "Jump");
   EXPECT_EQ(axis.FindExact("none/none"), 2);
-  axis.SetDroppedWidth(180);
-  EXPECT_GE(axis.DroppedWidth(), 180);
-  axis.SetExtendedUI(true);
-  EXPECT_TRUE(axis.HasExtendedUI());
-  EXPECT_FALSE(axis.IsDroppedDown());
-  axis.Clear();
-  EXPECT_EQ(axis.Count(), 0);
 
   ui::ComboBox label(wizard_.Item(IDC_LABEL_X_POS));
   label.SetText("Strafe Left");
   EXPECT_EQ(label.Text(), "Strafe Left") << "the edit part of a drop-down";
-}
-
-TEST_F(ControlsTest, SliderRangeStepsAndPosition) {
-  ui::Slider scalar(wizard_.Item(IDC_SCALAR_0));
-  scalar.SetRange(0, 150, true);
-  scalar.SetTickFrequency(10);
-  scalar.SetPageSize(5);
-  scalar.SetLineSize(1);
-  scalar.SetPosition(50, true);
-  EXPECT_EQ(scalar.Minimum(), 0);
-  EXPECT_EQ(scalar.Maximum(), 150);
-  EXPECT_EQ(scalar.PageSize(), 5);
-  EXPECT_EQ(scalar.LineSize(), 1);
-  EXPECT_EQ(scalar.Position(), 50);
 }
 
 TEST_F(ControlsTest, ToolTipTakesEveryChildAsATool) {

@@ -120,30 +120,21 @@ TEST_F(DialogTest, MessageTableRunsTheHandlerOfControlAndNotification) {
   EXPECT_EQ(probe.Result(), IDCANCEL);
 }
 
-TEST_F(DialogTest, WindowKnowsItsObjectUntilItIsDestroyed) {
-  Probe probe;
-  ASSERT_TRUE(probe.Create());
-  HWND window = probe.hwnd();
-  EXPECT_EQ(GetWindowLongPtrA(window, DWLP_USER), reinterpret_cast<LONG_PTR>(&probe));
-  EXPECT_FALSE(probe.Create()) << "one window per object";
-
-  DestroyWindow(window);
-  EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(probe.hwnd(), nullptr) << "the procedure let go of the window";
-
-  // The object can build a new window afterwards.
-  ASSERT_TRUE(probe.Create());
-  EXPECT_EQ(Count(probe.calls, "init"), 2);
-}
-
-TEST_F(DialogTest, DestroyingTheObjectDestroysItsWindow) {
+TEST_F(DialogTest, WindowAndObjectLiveAndDieTogether) {
   HWND window;
   {
     Probe probe;
     ASSERT_TRUE(probe.Create());
     window = probe.hwnd();
+    EXPECT_EQ(GetWindowLongPtrA(window, DWLP_USER), reinterpret_cast<LONG_PTR>(&probe));
+    EXPECT_FALSE(probe.Create()) << "one window per object";
+    DestroyWindow(window);
+    EXPECT_EQ(probe.hwnd(), nullptr) << "the procedure let go of the window";
+    ASSERT_TRUE(probe.Create()) << "the object can build a new window afterwards";
+    EXPECT_EQ(Count(probe.calls, "init"), 2);
+    window = probe.hwnd();
   }
-  EXPECT_FALSE(IsWindow(window));
+  EXPECT_FALSE(IsWindow(window)) << "destroying the object destroys its window";
 }
 
 TEST_F(DialogTest, AFailingHandlerDoesNotEndTheDialog) {
@@ -169,11 +160,13 @@ TEST_F(DialogTest, ModalLoopRunsUntilEndDialogWithTheOwnerDisabled) {
   EXPECT_EQ(probe.hwnd(), nullptr);
 }
 
-TEST_F(DialogTest, EndDialogDuringInitialisationReturnsAtOnce) {
+TEST_F(DialogTest, EndDialogDuringInitialisationReturnsAtOnceAndNoTemplateFails) {
   Probe probe;
   probe.onInit = [](Probe& self) { self.EndDialog(7); };
   EXPECT_EQ(probe.DoModal(), 7);
   EXPECT_EQ(probe.calls, std::vector<std::string>{"init"});
+  ui::Dialog missing(31999);
+  EXPECT_EQ(missing.DoModal(), -1);
 }
 
 TEST_F(DialogTest, QuitMessageLeavesTheLoopAndStaysForTheOuterLoop) {
@@ -184,11 +177,6 @@ TEST_F(DialogTest, QuitMessageLeavesTheLoopAndStaysForTheOuterLoop) {
   MSG msg;
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 3u);
-}
-
-TEST_F(DialogTest, ModalDialogWithoutTemplateFails) {
-  ui::Dialog missing(31999);
-  EXPECT_EQ(missing.DoModal(), -1);
 }
 
 TEST_F(DialogTest, StaticControlsGetTheDialogColours) {

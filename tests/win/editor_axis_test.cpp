@@ -92,10 +92,7 @@ TEST_F(AxisScreen, OneMotionOnTwoBallMotionsIsRefusedByNextAndBackAndSeenAsAChan
         const size_t before = BoxCount();
         Press(button);
         ASSERT_EQ(BoxCount(), before + 1);
-        EXPECT_EQ(LastBox().caption, "Axis Mapping Conflict");
-        EXPECT_EQ(LastBox().text,
-                  "You have mapped the same motion to more than one axis.\nThis is not allowed. "
-                  "Please remove duplicate axis mapping.");
+        EXPECT_EQ(LastBox().caption, "Axis Mapping Conflict"); // texts: with the axis rules
         EXPECT_EQ(LastBox().Icon(), static_cast<UINT>(MB_ICONERROR));
         EXPECT_EQ(LastBox().owner, dialog->hwnd());
         EXPECT_EQ(dialog->m_nScreen, 2);
@@ -111,7 +108,6 @@ TEST_F(AxisScreen, OneMotionOnTwoBallMotionsIsRefusedByNextAndBackAndSeenAsAChan
     ChooseBySelection(kTY, 2);
     Press(IDC_NEXT_AXIS);
     EXPECT_EQ(LastBox().caption, "Axis Map Missing");
-    EXPECT_EQ(LastBox().text, "You must map at least one motion to an axis to continue.");
     EXPECT_EQ(LastBox().Icon(), static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(FocusedId(), IDC_AXIS_0);
     EXPECT_EQ(dialog->m_nScreen, 2);

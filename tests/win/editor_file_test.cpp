@@ -198,15 +198,11 @@ TEST_F(FileCommands, AFailedWriteKeepsTheNewNameAndTheChanges) {
 // ---- The save prompt
 
 TEST_F(FileCommands, ThePromptAsksOnlyAboutChangesAndSaysWhatEachScreenCanDo) {
+    // The texts are checked with the file rules; here the buttons per screen.
     const struct {
         int screen;
-        const char *textPart;
         UINT buttons;
-    } screens[] = {
-        {1, "pressing\nthe Next button twice.\n\nWould you like to continue and DISCARD CHANGES?",
-         MB_OKCANCEL},
-        {2, "pressing\nthe Next button.\n\nWould you like to continue and DISCARD CHANGES?", MB_OKCANCEL},
-        {3, "Do you want to save the changes you made?", MB_YESNOCANCEL}};
+    } screens[] = {{1, MB_OKCANCEL}, {2, MB_OKCANCEL}, {3, MB_YESNOCANCEL}};
     for (const auto &s : screens) {
         SCOPED_TRACE(s.screen);
         boxes = ui::ScriptedDialogs();
@@ -217,7 +213,6 @@ TEST_F(FileCommands, ThePromptAsksOnlyAboutChangesAndSaysWhatEachScreenCanDo) {
         dialog->m_bModified = 1;
         EXPECT_FALSE(dialog->PromptToSave()); // unscripted: Cancel
         ASSERT_EQ(boxes.MessageBoxes().size(), 1u);
-        EXPECT_NE(LastBox().text.find(s.textPart), std::string::npos) << LastBox().text;
         EXPECT_EQ(LastBox().caption, kPromptCaption);
         EXPECT_EQ(LastBox().Buttons(), s.buttons);
         EXPECT_EQ(LastBox().Icon(), static_cast<UINT>(MB_ICONWARNING));
@@ -354,9 +349,6 @@ TEST_F(FileCommands, AnOpenedFileKeepsItsNameOnlyIfTheEditorMadeItOrInInternalUs
             continue;
         }
         ASSERT_EQ(boxes.MessageBoxes().size(), 1u) << boxes.MessageBoxes()[0].text;
-        EXPECT_EQ(LastBox().text.rfind(
-                      "Note:  The KCG file just opened was not\ncreated by this SDK KCG editor.", 0),
-                  0u);
         EXPECT_EQ(LastBox().caption, "");
         EXPECT_EQ(LastBox().Icon(), static_cast<UINT>(MB_ICONINFORMATION));
         EXPECT_EQ(Text(IDC_GAME_TITLE), "");

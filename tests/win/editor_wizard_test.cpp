@@ -125,23 +125,6 @@ TEST_F(Wizard, MenuCommandsGoOnToTheApplicationAndTheSystemMenuOffersAbout) {
     EXPECT_TRUE(GetMenuState(menu, SC_MAXIMIZE, MF_BYCOMMAND) & MF_GRAYED);
 }
 
-TEST_F(Wizard, ToolTipsDescribeTheControlAsItIsNow) {
-    Open();
-    auto tip = [&](int id, UINT flags) {
-        NMTTDISPINFOA request{};
-        request.hdr.idFrom = reinterpret_cast<UINT_PTR>(Item(id));
-        request.hdr.code = TTN_GETDISPINFOA;
-        request.uFlags = flags;
-        SendMessageA(dialog->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-        return request.lpszText ? std::string(request.lpszText) : std::string("(no answer)");
-    };
-    SetPosition(IDC_SCALAR_2, 75);
-    EXPECT_EQ(tip(IDC_SCALAR_2, TTF_IDISHWND), "Current scalar: 1.50");
-    EXPECT_EQ(tip(IDC_GAME_TITLE, TTF_IDISHWND), "");
-    // A tool not named by its window is none of the dialog's business.
-    EXPECT_EQ(tip(IDC_EXE_NAME, 0), "(no answer)");
-}
-
 TEST_F(Wizard, ReservedNamesComeFromTheInstallationsQuorvaneFilesOutsideInternalUse) {
     const std::vector<std::string> fixed = {"setup.exe", "autorun.exe", "kavmon.exe", "kavcfg.exe",
                                             "kavsdk.exe"};
