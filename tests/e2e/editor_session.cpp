@@ -33,13 +33,10 @@ const char kSavePromptCaption[] = "Kavelin SDK KCG Editor";
 
 namespace {
 
-const char *const kAllTitles[] = {kGeneralTitle,         kAxisTitle,         kTuningTitle,
-                                  kGeneralInternalTitle, kAxisInternalTitle, kTuningInternalTitle};
+const char *const kTitles[2][3] = {{kGeneralTitle, kAxisTitle, kTuningTitle},
+                                   {kGeneralInternalTitle, kAxisInternalTitle, kTuningInternalTitle}};
 
 const char *ScreenTitle(int screen, bool internal) {
-    static const char *const kTitles[2][3] = {
-        {kGeneralTitle, kAxisTitle, kTuningTitle},
-        {kGeneralInternalTitle, kAxisInternalTitle, kTuningInternalTitle}};
     return kTitles[internal ? 1 : 0][screen - 1];
 }
 
@@ -195,13 +192,6 @@ void EditorTest::CloseEditor(Editor &editor, WayToClose way) {
     EXPECT_TRUE(ended) << "the editor did not end";
 }
 
-e2e::MonitorStart EditorTest::MonitorShutDown() const {
-    return {installRoot_ + "\\kavmon.exe -close", EditorFolder()};
-}
-
-e2e::MonitorStart EditorTest::MonitorRestart() const {
-    return {installRoot_ + "\\kavmon.exe", installRoot_};
-}
 
 std::vector<e2e::MonitorStart> EditorTest::WaitForMonitorStarts(size_t count) const {
     std::vector<e2e::MonitorStart> starts;
@@ -216,12 +206,14 @@ std::vector<e2e::MonitorStart> EditorTest::WaitForMonitorStarts(size_t count) co
 
 std::vector<HWND> EditorTest::EditorWindows() {
     std::vector<HWND> windows;
-    for (const char *title : kAllTitles) {
-        e2e::WindowQuery query;
-        query.title = title;
-        query.visibleOnly = false;
-        for (HWND window : e2e::FindTopLevelWindows(query))
-            windows.push_back(window);
+    for (const auto &mode : kTitles) {
+        for (const char *title : mode) {
+            e2e::WindowQuery query;
+            query.title = title;
+            query.visibleOnly = false;
+            for (HWND window : e2e::FindTopLevelWindows(query))
+                windows.push_back(window);
+        }
     }
     return windows;
 }

@@ -66,8 +66,7 @@ class EditorTest : public ::testing::Test {
     // with the objects that own them), and ends it so later tests start clean.
     void TearDown() override;
 
-    // The scratch installation of this test (a Windows path, no trailing
-    // backslash) and the folder the editor is started in.
+    // This test's scratch installation (Windows path) and start folder.
     const std::string &InstallRoot() const { return installRoot_; }
     const std::string &StartFolder() const { return startFolder_; }
 
@@ -92,8 +91,10 @@ class EditorTest : public ::testing::Test {
     void CloseEditor(Editor &editor, WayToClose way = WayToClose::kCloseBox);
 
     std::vector<e2e::MonitorStart> MonitorStarts() const { return e2e::MonitorStarts(installRoot_); }
-    e2e::MonitorStart MonitorShutDown() const;
-    e2e::MonitorStart MonitorRestart() const;
+    // The monitor's shut-down (from the editor's folder) and restart (from the
+    // installation folder) as its log records them.
+    e2e::MonitorStart MonitorShutDown() const { return {installRoot_ + "\\kavmon.exe -close", EditorFolder()}; }
+    e2e::MonitorStart MonitorRestart() const { return {installRoot_ + "\\kavmon.exe", installRoot_}; }
     // Waits until the monitor's log holds count starts (at most the bound).
     std::vector<e2e::MonitorStart> WaitForMonitorStarts(size_t count) const;
 

@@ -10,34 +10,26 @@
 namespace e2e_test {
 namespace {
 
-struct MissingPiece {
-    const char *name;
-    bool removeKey;
-    bool removeValue;
-    bool pointElsewhere;
-    e2e::InstallationParts parts;
-};
+enum class Missing { kKey, kValue, kFolderOfValue, kHelpFile, kWindowsConfigFolder };
 
-e2e::InstallationParts Without(bool e2e::InstallationParts::*part) {
-    e2e::InstallationParts parts;
-    parts.*part = false;
-    return parts;
+std::string NameOf(const ::testing::TestParamInfo<Missing> &info) {
+    static const char *const kNames[] = {"NoKey", "NoValue", "ValueNamesNoFolder", "NoHelpFile",
+                                         "NoWindowsConfigFolder"};
+    return kNames[info.index];
 }
 
-class RefusalTest : public EditorTest, public ::testing::WithParamInterface<MissingPiece> {};
+class RefusalTest : public EditorTest, public ::testing::WithParamInterface<Missing> {};
 
 TEST_P(RefusalTest, ShowsTheNotFoundMessageAndEndsWithoutTouchingTheMonitor) {
-    const MissingPiece &missing = GetParam();
-    LayOutInstallation(missing.parts);
-    if (missing.removeKey) {
-        ASSERT_TRUE(registry_.RemoveKey());
+    e2e::InstallationParts parts;
+    switch (GetParam()) {
+    case Missing::kKey: ASSERT_TRUE(registry_.RemoveKey()); break;
+    case Missing::kValue: ASSERT_TRUE(registry_.RemoveValue()); break;
+    case Missing::kFolderOfValue: ASSERT_TRUE(registry_.Set(InstallRoot() + "\\nowhere")); break;
+    case Missing::kHelpFile: parts.helpFile = false; break;
+    case Missing::kWindowsConfigFolder: parts.winConfigFolder = false; break;
     }
-    if (missing.removeValue) {
-        ASSERT_TRUE(registry_.RemoveValue());
-    }
-    if (missing.pointElsewhere) {
-        ASSERT_TRUE(registry_.Set(InstallRoot() + "\\nowhere"));
-    }
+    LayOutInstallation(parts);
 
     e2e::ChildProcess editor = StartEditor("");
     const std::optional<e2e::MessageBoxSeen> refusal = e2e::WaitForMessageBox(kNotFoundCaption, editor.Id());
@@ -46,41 +38,28 @@ TEST_P(RefusalTest, ShowsTheNotFoundMessageAndEndsWithoutTouchingTheMonitor) {
     EXPECT_EQ(refusal->buttons, std::vector<int>{IDOK});
     EXPECT_TRUE(EditorWindows().empty());
     ASSERT_TRUE(e2e::AnswerMessageBox(refusal->window, IDOK));
-
     ASSERT_TRUE(editor.WaitForExit(e2e::kDefaultBoundMs)) << "the editor went on after the refusal";
     EXPECT_TRUE(EditorWindows().empty());
     EXPECT_TRUE(MonitorStarts().empty()) << "the monitor was started";
 }
 
 INSTANTIATE_TEST_SUITE_P(EachMissingPiece, RefusalTest,
-                         ::testing::Values(MissingPiece{"NoKey", true, false, false, {}},
-                                           MissingPiece{"NoValue", false, true, false, {}},
-                                           MissingPiece{"ValueNamesNoFolder", false, false, true, {}},
-                                           MissingPiece{"NoHelpFile", false, false, false,
-                                                        Without(&e2e::InstallationParts::helpFile)},
-                                           MissingPiece{"NoWindowsConfigFolder", false, false, false,
-                                                        Without(&e2e::InstallationParts::winConfigFolder)}),
-                         [](const ::testing::TestParamInfo<MissingPiece> &info) {
-                             return std::string(info.param.name);
-                         });
+                         ::testing::Values(Missing::kKey, Missing::kValue, Missing::kFolderOfValue,
+                                           Missing::kHelpFile, Missing::kWindowsConfigFolder),
+                         NameOf);
 
-using InstallationValueTest = EditorTest;
-
-TEST_F(InstallationValueTest, TrailingBackslashNamesTheSameInstallation) {
+// A trailing backslash in the value names the same installation, and only the
+// help file and the Windows configuration folder are looked for: the DOS
+// folder may be missing.
+TEST_F(EditorTest, TrailingBackslashAndNoDosFolderAreAccepted) {
+    e2e::InstallationParts parts;
+    parts.dosConfigFolder = false;
+    LayOutInstallation(parts);
     ASSERT_TRUE(registry_.Set(InstallRoot() + "\\"));
     Editor editor = OpenEditor("", false);
     ASSERT_NE(editor.window, nullptr);
     CloseEditor(editor);
     EXPECT_EQ(WaitForMonitorStarts(2), (std::vector<e2e::MonitorStart>{MonitorShutDown(), MonitorRestart()}));
-}
-
-// Only the help file and the Windows configuration folder are looked for:
-// the DOS folder may be missing.
-TEST_F(InstallationValueTest, InstallationWithoutDosFolderIsAccepted) {
-    LayOutInstallation(Without(&e2e::InstallationParts::dosConfigFolder));
-    Editor editor = OpenEditor("", false);
-    ASSERT_NE(editor.window, nullptr);
-    CloseEditor(editor);
 }
 
 } // namespace

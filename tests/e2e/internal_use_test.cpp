@@ -35,7 +35,6 @@ TEST_P(InternalUseTest, InternalTitlesOnEveryScreenAndNoMonitorNote) {
         query.processId = editor.process.Id();
         EXPECT_EQ(e2e::WaitForTopLevelWindow(query), editor.window) << "after button " << step.button;
     }
-
     CloseEditor(editor);
     EXPECT_EQ(WaitForMonitorStarts(2), (std::vector<e2e::MonitorStart>{MonitorShutDown(), MonitorRestart()}));
 }
@@ -44,20 +43,6 @@ INSTANTIATE_TEST_SUITE_P(AnyCase, InternalUseTest, ::testing::Values("-QUORVANE"
                          [](const ::testing::TestParamInfo<const char *> &info) {
                              return info.index == 0 ? std::string("UpperCase") : std::string("LowerCase");
                          });
-
-// The normal titles walk the same way once the checks are satisfied.
-using NormalTitlesTest = EditorTest;
-
-TEST_F(NormalTitlesTest, NormalTitlesOnEveryScreen) {
-    Editor editor = OpenEditor("", false);
-    ASSERT_NE(editor.window, nullptr);
-    ASSERT_TRUE(GoToScreen(editor, 3, false));
-    ASSERT_TRUE(e2e::PressButton(editor.window, kBackTuningButton));
-    e2e::WindowQuery query;
-    query.title = kAxisTitle;
-    EXPECT_EQ(e2e::WaitForTopLevelWindow(query), editor.window);
-    CloseEditor(editor);
-}
 
 } // namespace
 } // namespace e2e_test

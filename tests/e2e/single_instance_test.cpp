@@ -5,7 +5,6 @@
 
 #include "controls.h"
 #include "editor_session.h"
-#include "message_boxes.h"
 #include "top_windows.h"
 
 namespace e2e_test {
@@ -16,10 +15,6 @@ struct RunningEditor {
     int screen;
     const char *title;
 };
-
-void PrintTo(const RunningEditor &running, std::ostream *out) {
-    *out << '"' << running.title << '"';
-}
 
 class SingleInstanceTest : public EditorTest, public ::testing::WithParamInterface<RunningEditor> {};
 
