@@ -6,6 +6,7 @@
 #include "axismap.h"
 #include "record_edit.h"
 #include "sliders.h"
+#include "text_rules.h"
 
 namespace model {
 
@@ -16,19 +17,6 @@ const char *const kUnusedRowLabel = "\nUnused";
 const char *const kUntitledFileName = "Untitled.kcg";
 
 namespace {
-
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string Trim(const std::string &text) {
-    size_t begin = 0, end = text.size();
-    while (begin < end && IsWhiteSpace(text[begin]))
-        ++begin;
-    while (end > begin && IsWhiteSpace(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
-}
 
 void SetInstructions(ScreenValues &screens, const TlConfig &cfg, const std::string &defaultInstructions) {
     screens.includeInstructions = cfg.instructionCount > 0;
@@ -100,7 +88,7 @@ std::string JoinInstructions(const char *const *lines, int count) {
         if (lines && lines[i]) text += lines[i];
         text += "\r\n";
     }
-    return Trim(text);
+    return TrimWhiteSpace(text);
 }
 
 ScreenValues NewDocumentScreens(bool internal, const std::string &defaultInstructions) {
