@@ -218,12 +218,7 @@ int TlIndexFindEntry(TlTextIndex *index, const char *keyword, const char *sectio
     int parsed = TlParseValue(position, value);
     if (parsed == kOutOfMemory) return kOutOfMemory;
     if (parsed != 0) return 0;
-    if (value->groupCount == 0 || value->groups[0].count == 0) {
-        TlFreeValue(value);
-        return 0;
-    }
-    TlNormalizeValue(value);
-    return 1;
+    return TlAcceptValue(value);
 }
 
 }  // extern "C"

@@ -308,6 +308,10 @@ int TlFindEntry(const char *keyword, const char *section, const char *text, TlVa
     const char *cursor = nullptr;
     if (keyword == nullptr || !TlFindSection(section, &cursor, text) || !TlFindKeyword(keyword, &cursor)) return 0;
     if (TlParseValue(cursor, value) != 0) return 0;
+    return TlAcceptValue(value);
+}
+
+int TlAcceptValue(TlValue *value) {
     if (value->groupCount == 0 || value->groups[0].count == 0) {
         TlFreeValue(value);
         return 0;

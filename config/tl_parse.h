@@ -45,6 +45,11 @@ void TlNormalizeValue(TlValue *value);
  * the strings), so release it only with TlFreeValue, never item by item. */
 void TlFreeValue(TlValue *value);
 
+/* Keeps a parsed value that has at least one item in its first group and
+ * normalises it (returns 1); otherwise releases it (returns 0). The last step
+ * of every lookup, so that indexed and rescanning lookups agree. */
+int TlAcceptValue(TlValue *value);
+
 /* An index of one text, built once so that lookups need not rescan it.
  * TlIndexFindEntry gives exactly the results of TlFindEntry on the same text.
  * The index borrows text, which must outlive it. */
