@@ -1,5 +1,6 @@
 // A whole load: which values it writes, with which bytes and in which order,
 // what each failure leaves behind, and the device calls around it.
+#include <algorithm>
 #include <regex>
 
 #include "driver_fixture.h"
@@ -82,8 +83,9 @@ TEST_F(LoadTest, WritesEveryValueWithItsBytes) {
     ASSERT_TRUE(Backend().FullPathName(path.c_str(), &fullPath));
     EXPECT_EQ(TextBytes(fullPath), Value(kOem, "Joy1ConfigurationFile"));
     // Bytes 0 to 20 kept, then the axis map's letters.
-    std::vector<std::uint8_t> record(21, 0x11);
-    record.insert(record.end(), {'x', 'Y', '-', 'R', 'U', 'V', 0});
+    std::vector<std::uint8_t> record(28, 0x11);
+    const char letters[] = "xY-RUV";
+    std::copy(letters, letters + sizeof letters, record.begin() + 21);
     EXPECT_EQ(record, Value(kOem, "Joystick1OEMConfiguration"));
     EXPECT_EQ(TextBytes("I"), Value(kOem, "Joystick1Filter")); // 0x19: high axis, translation, rotation
     EXPECT_EQ(TextBytes("DRV"), Value(kOem, "Joystick1OEMcfgMode"));
