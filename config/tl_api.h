@@ -92,12 +92,7 @@ int TlReadConfigText(TlConfig *cfg, const char *text, size_t length, TlReadRepor
 
 /* ---- Writing ---------------------------------------------------------- */
 
-enum {
-    TL_WRITE_OK = 0,
-    TL_WRITE_NULL_RECORD = -1,
-    TL_WRITE_OLD_VERSION = -2,
-    TL_WRITE_FAILED = -3
-};
+enum { TL_WRITE_OK = 0, TL_WRITE_NULL_RECORD = -1, TL_WRITE_OLD_VERSION = -2, TL_WRITE_FAILED = -3 };
 
 /* Writes *cfg to path in the canonical KCG layout with CR LF line ends.
  * The file is written to a temporary file in the same folder and moved over

@@ -13,20 +13,20 @@
 extern "C" {
 #endif
 
-#define TL_AXES 6             /* game axes X, Y, Z, R, U, V */
-#define TL_DEVICES 3          /* device sections of a file */
-#define TL_CURVES 9           /* curves per device */
-#define TL_LEVELS 3           /* skill levels */
-#define TL_SETS 6             /* three levels, _DFLT then _USER */
-#define TL_SENS_VALUES 7      /* values per sensitivity set */
-#define TL_NULL_REGIONS 7     /* six axes and the button curve */
-#define TL_BUTTON_SLOTS 11    /* button slots per copy */
-#define TL_KAVELIN_BUTTONS 6  /* slots the KAVELIN device uses (A..F) */
-#define TL_CP_ROWS 7          /* rows of a curve control table */
+#define TL_AXES 6            /* game axes X, Y, Z, R, U, V */
+#define TL_DEVICES 3         /* device sections of a file */
+#define TL_CURVES 9          /* curves per device */
+#define TL_LEVELS 3          /* skill levels */
+#define TL_SETS 6            /* three levels, _DFLT then _USER */
+#define TL_SENS_VALUES 7     /* values per sensitivity set */
+#define TL_NULL_REGIONS 7    /* six axes and the button curve */
+#define TL_BUTTON_SLOTS 11   /* button slots per copy */
+#define TL_KAVELIN_BUTTONS 6 /* slots the KAVELIN device uses (A..F) */
+#define TL_CP_ROWS 7         /* rows of a curve control table */
 #define TL_CP_COLUMNS 5
 
-#define TL_NAME_SIZE 256      /* applicationName, driverType, button text */
-#define TL_LABEL_SIZE 65      /* motion labels: 64 characters + NUL */
+#define TL_NAME_SIZE 256 /* applicationName, driverType, button text */
+#define TL_LABEL_SIZE 65 /* motion labels: 64 characters + NUL */
 #define TL_BUTTON_NAME_SIZE 32
 
 typedef enum { TL_OWNER_NONE = -1, TL_OWNER_QUORVANE = 0, TL_OWNER_USER = 1, TL_OWNER_OEM = 2 } TlOwner;
@@ -118,7 +118,7 @@ typedef struct {
 } TlMotionMap;
 
 typedef struct {
-    int32_t source;   /* TlSource, never AXIS */
+    int32_t source; /* TlSource, never AXIS */
     int32_t index;
     int32_t function; /* HOLD, SINGLE or REPEAT_CONSTANT */
     float rate;

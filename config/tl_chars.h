@@ -9,10 +9,13 @@
 
 namespace tl {
 
-inline bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+inline bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 inline const char *SkipSpace(const char *p) {
-    while (IsSpace(*p)) ++p;
+    while (IsSpace(*p))
+        ++p;
     return p;
 }
 

@@ -19,23 +19,21 @@ const char *const TlCurveNames[TL_CURVES] = {"TV",
                                              "MOTION_DATA_6",
                                              "BUTTON_CURVE"};
 const char *const TlFunctionWords[4] = {"HOLD", "SINGLE", "REPEAT_FEATHERED", "REPEAT_CONSTANT"};
-const char *const TlSetNames[TL_SETS] = {"BEG_DFLT", "INT_DFLT", "EXP_DFLT", "BEG_USER", "INT_USER", "EXP_USER"};
+const char *const TlSetNames[TL_SETS] = {"BEG_DFLT", "INT_DFLT", "EXP_DFLT",
+                                         "BEG_USER", "INT_USER", "EXP_USER"};
 const char *const TlKavelinButtonNames[TL_KAVELIN_BUTTONS] = {"A", "B", "C", "D", "E", "F"};
-const char *const TlButtonSlotNames[TL_BUTTON_SLOTS] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
+const char *const TlButtonSlotNames[TL_BUTTON_SLOTS] = {"1", "2", "3", "4",  "5", "6",
+                                                        "7", "8", "9", "10", "11"};
 const char TlAxisLetters[TL_AXES + 1] = "XYZRUV";
 
-int TlWordIndex(const char *const *table, int count, const char *word)
-{
-    if (table == nullptr || word == nullptr)
-        return -1;
+int TlWordIndex(const char *const *table, int count, const char *word) {
+    if (table == nullptr || word == nullptr) return -1;
     for (int i = 0; i < count; ++i) {
-        if (table[i] != nullptr && std::strcmp(table[i], word) == 0)
-            return i;
+        if (table[i] != nullptr && std::strcmp(table[i], word) == 0) return i;
     }
     return -1;
 }
 
-int TlButtonSlotCount(int device)
-{
+int TlButtonSlotCount(int device) {
     return device == TL_KAVELIN ? TL_KAVELIN_BUTTONS : TL_BUTTON_SLOTS;
 }

@@ -20,12 +20,12 @@ extern const char *const TlLevelWords[3];       /* BEGINNER, INTERMEDIATE, EXPER
 extern const char *const TlOrientationWords[2]; /* HORIZONTAL, VERTICAL */
 extern const char *const TlShowWords[3];        /* FALSE, TRUE, NEVER */
 extern const char *const TlDeviceNames[TL_DEVICES];
-extern const char *const TlCurveNames[TL_CURVES];  /* TV .. BUTTON_CURVE */
-extern const char *const TlFunctionWords[4];       /* HOLD, SINGLE, REPEAT_FEATHERED, REPEAT_CONSTANT */
-extern const char *const TlSetNames[TL_SETS];      /* BEG_DFLT .. EXP_USER */
+extern const char *const TlCurveNames[TL_CURVES]; /* TV .. BUTTON_CURVE */
+extern const char *const TlFunctionWords[4];      /* HOLD, SINGLE, REPEAT_FEATHERED, REPEAT_CONSTANT */
+extern const char *const TlSetNames[TL_SETS];     /* BEG_DFLT .. EXP_USER */
 extern const char *const TlKavelinButtonNames[TL_KAVELIN_BUTTONS]; /* A..F */
 extern const char *const TlButtonSlotNames[TL_BUTTON_SLOTS];       /* 1..11 */
-extern const char TlAxisLetters[TL_AXES + 1];      /* "XYZRUV" */
+extern const char TlAxisLetters[TL_AXES + 1];                      /* "XYZRUV" */
 
 /* The index of word in table, or -1; compared exactly. */
 int TlWordIndex(const char *const *table, int count, const char *word);

@@ -26,7 +26,6 @@ using tl::IsSpace;
 using tl::SkipLine;
 using tl::SkipSpace;
 
-
 // The identity of a keyword: its length, its hash, and whether it could be a
 // line's leading token (not empty, no "=" and no whitespace), which is when
 // the keyword tables can answer for it.
@@ -37,7 +36,9 @@ struct KeywordKey {
 };
 
 // FNV-1a over the keyword's bytes.
-uint32_t HashStep(uint32_t hash, char c) { return (hash ^ static_cast<unsigned char>(c)) * 16777619u; }
+uint32_t HashStep(uint32_t hash, char c) {
+    return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+}
 constexpr uint32_t kHashStart = 2166136261u;
 
 KeywordKey KeyOf(const char *keyword) {
@@ -56,7 +57,8 @@ KeywordKey KeyOf(const char *keyword) {
 KeywordKey TokenAt(const char *p) {
     uint32_t hash = kHashStart;
     const char *end = p;
-    for (; *end != '\0' && *end != '=' && !IsSpace(*end); ++end) hash = HashStep(hash, *end);
+    for (; *end != '\0' && *end != '=' && !IsSpace(*end); ++end)
+        hash = HashStep(hash, *end);
     return {std::string_view(p, static_cast<size_t>(end - p)), hash, true};
 }
 
@@ -65,7 +67,7 @@ KeywordKey TokenAt(const char *p) {
 // the first line for each leading token. An open-addressing hash table whose
 // keys point into the text.
 class KeywordTable {
-public:
+  public:
     // lines is scratch space, reused from table to table.
     KeywordTable(const char *start, std::vector<const char *> &lines) : start_(start) {
         lines.clear();
@@ -78,9 +80,11 @@ public:
             p = SkipLine(p);
         }
         size_t capacity = 16;
-        while (capacity < 2 * lines.size()) capacity *= 2;
+        while (capacity < 2 * lines.size())
+            capacity *= 2;
         slots_.resize(capacity);
-        for (const char *line : lines) Insert(TokenAt(line), line);
+        for (const char *line : lines)
+            Insert(TokenAt(line), line);
     }
 
     const char *start() const { return start_; }
@@ -97,9 +101,9 @@ public:
         }
     }
 
-private:
+  private:
     struct Slot {
-        const char *line = nullptr;  // the token starts the line
+        const char *line = nullptr; // the token starts the line
         size_t length = 0;
         uint32_t hash = 0;
     };
@@ -120,20 +124,20 @@ private:
     }
 
     const char *start_;
-    std::vector<Slot> slots_;  // a power of two in size, at most half full
+    std::vector<Slot> slots_; // a power of two in size, at most half full
 };
 
 struct SectionStart {
     std::string name;
-    const char *cursor;  // null when no header names the section
+    const char *cursor; // null when no header names the section
 };
 
-}  // namespace
+} // namespace
 
 struct TlTextIndex {
     const char *text;
     std::vector<SectionStart> sections;
-    size_t lastSection = 0;  // lookups come section by section
+    size_t lastSection = 0; // lookups come section by section
     std::vector<KeywordTable> tables;
     std::vector<const char *> scratchLines;
 
@@ -199,7 +203,9 @@ TlTextIndex *TlIndexCreate(const char *text) {
     return index;
 }
 
-void TlIndexFree(TlTextIndex *index) { delete index; }
+void TlIndexFree(TlTextIndex *index) {
+    delete index;
+}
 
 int TlIndexFindEntry(TlTextIndex *index, const char *keyword, const char *section, TlValue *value) {
     if (value == nullptr) return 0;
@@ -221,4 +227,4 @@ int TlIndexFindEntry(TlTextIndex *index, const char *keyword, const char *sectio
     return TlAcceptValue(value);
 }
 
-}  // extern "C"
+} // extern "C"

@@ -12,23 +12,20 @@ namespace {
 
 // The axis map of one orientation, with axis and invert decoded.
 void SetAxisMap(TlAxisMap *map, const char (&letters)[TL_AXES + 1], const uint8_t (&axis)[TL_AXES],
-                const int32_t (&invert)[TL_AXES])
-{
+                const int32_t (&invert)[TL_AXES]) {
     std::memcpy(map->letters, letters, sizeof map->letters);
     std::memcpy(map->axis, axis, sizeof map->axis);
     std::memcpy(map->invert, invert, sizeof map->invert);
 }
 
-void SetDefaultControl(TlCurveControl *control, const float (&table)[TL_CP_COLUMNS][TL_CP_ROWS])
-{
+void SetDefaultControl(TlCurveControl *control, const float (&table)[TL_CP_COLUMNS][TL_CP_ROWS]) {
     for (int column = 0; column < TL_CP_COLUMNS; ++column) {
         for (int row = 0; row < TL_CP_ROWS; ++row)
             control->column[column][row] = table[column][row];
     }
 }
 
-void SetDeviceDefaults(TlConfig *cfg, int d)
-{
+void SetDeviceDefaults(TlConfig *cfg, int d) {
     static const uint8_t kHrzAxes[TL_AXES] = {0, 1, 2, 3, 4, 5};
     static const int32_t kHrzInvert[TL_AXES] = {0, 0, 0, 0, 0, 0};
     static const uint8_t kVrtAxes[TL_AXES] = {0, 2, 1, 3, 5, 4};
@@ -77,10 +74,8 @@ void SetDeviceDefaults(TlConfig *cfg, int d)
 
 } // namespace
 
-void TlInitConfig(TlConfig *cfg)
-{
-    if (cfg == nullptr)
-        return;
+void TlInitConfig(TlConfig *cfg) {
+    if (cfg == nullptr) return;
     std::memset(cfg, 0, sizeof *cfg);
     cfg->owner = TL_OWNER_NONE;
     cfg->platform = TL_PLATFORM_NONE;
@@ -99,19 +94,15 @@ void TlInitConfig(TlConfig *cfg)
         SetDeviceDefaults(cfg, d);
 }
 
-void TlFreeStringArray(int count, char **array)
-{
-    if (array == nullptr)
-        return;
+void TlFreeStringArray(int count, char **array) {
+    if (array == nullptr) return;
     for (int i = 0; i < count; ++i)
         std::free(array[i]);
     std::free(array);
 }
 
-void TlFreeCurve(TlCurve *curve)
-{
-    if (curve == nullptr)
-        return;
+void TlFreeCurve(TlCurve *curve) {
+    if (curve == nullptr) return;
     std::free(curve->points);
     curve->points = nullptr;
     curve->pointCount = 0;
@@ -120,10 +111,8 @@ void TlFreeCurve(TlCurve *curve)
     curve->segmentCount = 0;
 }
 
-void TlFreeConfig(TlConfig *cfg)
-{
-    if (cfg == nullptr)
-        return;
+void TlFreeConfig(TlConfig *cfg) {
+    if (cfg == nullptr) return;
     TlFreeStringArray(cfg->executableCount, cfg->executables);
     TlFreeStringArray(cfg->copyFileCount, cfg->copyFiles);
     std::free(cfg->commandLine);
@@ -138,29 +127,22 @@ void TlFreeConfig(TlConfig *cfg)
     std::free(cfg->buttonCharacters);
     for (int d = 0; d < TL_DEVICES; ++d) {
         for (int c = 0; c < TL_CURVES; ++c) {
-            if (cfg->curveOwned[d][c] == 1)
-                TlFreeCurve(&cfg->curve[d][c]);
+            if (cfg->curveOwned[d][c] == 1) TlFreeCurve(&cfg->curve[d][c]);
         }
     }
     TlInitConfig(cfg);
 }
 
-int TlAppendString(char ***array, int32_t *count, const char *text)
-{
-    if (array == nullptr)
-        return -1;
-    if (count == nullptr)
-        return -2;
-    if (text == nullptr)
-        return -3;
+int TlAppendString(char ***array, int32_t *count, const char *text) {
+    if (array == nullptr) return -1;
+    if (count == nullptr) return -2;
+    if (text == nullptr) return -3;
     const int32_t used = *count < 0 ? 0 : *count;
-    if (used == INT32_MAX)
-        return -4;
+    if (used == INT32_MAX) return -4;
 
     const size_t length = std::strlen(text);
     char *copy = static_cast<char *>(std::malloc(length + 1));
-    if (copy == nullptr)
-        return -4;
+    if (copy == nullptr) return -4;
     std::memcpy(copy, text, length + 1);
 
     // realloc keeps the old array in place when it cannot grow it, so the

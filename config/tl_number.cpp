@@ -11,8 +11,12 @@
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int ScanWithStrtof(const char *text, float *value) {
     char *end = nullptr;
@@ -26,7 +30,8 @@ int ScanWithStrtof(const char *text, float *value) {
 
 extern "C" int TlScanFloat(const char *text, float *value) {
     const char *p = text;
-    while (IsSpace(*p)) ++p;
+    while (IsSpace(*p))
+        ++p;
     const char *digits = (*p == '-' || *p == '+') ? p + 1 : p;
     // Plain decimal only: hexadecimal, INF and NAN, and '+' take the slow road.
     bool decimal = *p != '+' && (IsDigit(digits[0]) || (digits[0] == '.' && IsDigit(digits[1]))) &&

@@ -23,21 +23,23 @@ using tl::SkipLine;
 using tl::SkipSpace;
 
 const char *SkipSpaceAndCommas(const char *p) {
-    while (*p == ',' || IsSpace(*p)) ++p;
+    while (*p == ',' || IsSpace(*p))
+        ++p;
     return p;
 }
 
-
 // The end of [begin, end) once trailing whitespace is dropped.
 const char *TrimEnd(const char *begin, const char *end) {
-    while (end > begin && IsSpace(end[-1])) --end;
+    while (end > begin && IsSpace(end[-1]))
+        --end;
     return end;
 }
 
 // The first "," or "}" at or after p that is not escaped, or the NUL. A
 // backslash makes the character after it content, but never the NUL.
 const char *FindItemEnd(const char *p) {
-    while (*p != '\0' && *p != ',' && *p != '}') p += (*p == '\\' && p[1] != '\0') ? 2 : 1;
+    while (*p != '\0' && *p != ',' && *p != '}')
+        p += (*p == '\\' && p[1] != '\0') ? 2 : 1;
     return p;
 }
 
@@ -45,8 +47,7 @@ const char *FindItemEnd(const char *p) {
 // onItem(begin, end) for each. Items holding only whitespace are dropped, and
 // so is an item cut off by the end of the text. Returns the position after the
 // group's "}" with *closed set, or the end of the text with *closed clear.
-template <typename OnItem>
-const char *WalkGroup(const char *p, bool *closed, OnItem &&onItem) {
+template <typename OnItem> const char *WalkGroup(const char *p, bool *closed, OnItem &&onItem) {
     p = SkipSpaceAndCommas(p);
     for (;;) {
         *closed = *p == '}';
@@ -68,15 +69,15 @@ const char *WalkGroup(const char *p, bool *closed, OnItem &&onItem) {
 // "}" is seen (a group cut off by the end of the text is dropped), and another
 // group follows only after whitespace, at most one comma and whitespace.
 // The walk ends after maxGroups groups, before any dropped one.
-template <typename Sink>
-int WalkList(const char *p, Sink &sink, int maxGroups) {
+template <typename Sink> int WalkList(const char *p, Sink &sink, int maxGroups) {
     const bool ofGroups = *p == '{';
     int groupCount = 0;
     for (;;) {
         p = SkipSpaceAndCommas(p);
         if (*p == '{') ++p;
         bool closed = false;
-        const char *after = WalkGroup(p, &closed, [&sink](const char *begin, const char *end) { sink.Item(begin, end); });
+        const char *after =
+            WalkGroup(p, &closed, [&sink](const char *begin, const char *end) { sink.Item(begin, end); });
         if (ofGroups && !closed) {
             sink.DropGroup();
             return groupCount;
@@ -120,7 +121,7 @@ struct ValueSize {
 // allocation per lookup keeps a read cheap, and a failed allocation leaves
 // nothing half built.
 class ValueBlock {
-public:
+  public:
     // Allocates the block for size and points value at it; false when memory
     // ran out (value stays empty).
     bool Allocate(const ValueSize &size, TlValue *value) {
@@ -130,7 +131,8 @@ public:
         char *memory = static_cast<char *>(std::malloc(groupBytes + itemBytes + size.chars));
         if (memory == nullptr) return false;
         groups_ = reinterpret_cast<TlValueGroup *>(memory);
-        for (int g = 0; g < size.groups; ++g) groups_[g] = TlValueGroup{0, nullptr};
+        for (int g = 0; g < size.groups; ++g)
+            groups_[g] = TlValueGroup{0, nullptr};
         nextItem_ = reinterpret_cast<char **>(memory + groupBytes);
         nextChar_ = memory + groupBytes + itemBytes;
         value->groupCount = size.groups;
@@ -151,7 +153,7 @@ public:
     void EndGroup() { ++group_; }
     void DropGroup() {}
 
-private:
+  private:
     TlValueGroup *groups_ = nullptr;
     char **nextItem_ = nullptr;
     char *nextChar_ = nullptr;
@@ -219,7 +221,7 @@ void NormalizeItem(char *item) {
     RemoveEscapes(item);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" {
 
@@ -296,7 +298,7 @@ void TlNormalizeValue(TlValue *value) {
 
 void TlFreeValue(TlValue *value) {
     if (value == nullptr) return;
-    std::free(value->groups);  // the items and their strings live in the same block
+    std::free(value->groups); // the items and their strings live in the same block
     value->groupCount = 0;
     value->groups = nullptr;
 }
@@ -306,7 +308,8 @@ int TlFindEntry(const char *keyword, const char *section, const char *text, TlVa
     value->groupCount = 0;
     value->groups = nullptr;
     const char *cursor = nullptr;
-    if (keyword == nullptr || !TlFindSection(section, &cursor, text) || !TlFindKeyword(keyword, &cursor)) return 0;
+    if (keyword == nullptr || !TlFindSection(section, &cursor, text) || !TlFindKeyword(keyword, &cursor))
+        return 0;
     if (TlParseValue(cursor, value) != 0) return 0;
     return TlAcceptValue(value);
 }
@@ -320,4 +323,4 @@ int TlAcceptValue(TlValue *value) {
     return 1;
 }
 
-}  // extern "C"
+} // extern "C"

@@ -27,7 +27,7 @@ namespace {
 // Looks keywords up in one text, through the text index or by rescanning,
 // and holds the value of the most recent lookup until the next one.
 class Lookup {
-public:
+  public:
     Lookup(const char *text, bool useIndex)
         : text_(text), index_(useIndex ? TlIndexCreate(text) : nullptr), value_{0, nullptr} {
         if (useIndex && index_ == nullptr) noMemory_ = true;
@@ -65,7 +65,7 @@ public:
     int firstCount() const { return items(0); }
     const char *first(int position = 0) const { return item(0, position); }
 
-private:
+  private:
     const char *text_;
     TlTextIndex *index_;
     TlValue value_;
@@ -74,16 +74,17 @@ private:
 
 // Builds "PART1PART2..." into a fixed buffer; keywords are short.
 class Keyword {
-public:
+  public:
     Keyword(const char *a, const char *b = "", const char *c = "", const char *d = "") {
         size_t length = 0;
         for (const char *part : {a, b, c, d})
-            for (; *part != '\0' && length + 1 < sizeof text_; ++part) text_[length++] = *part;
+            for (; *part != '\0' && length + 1 < sizeof text_; ++part)
+                text_[length++] = *part;
         text_[length] = '\0';
     }
     operator const char *() const { return text_; }
 
-private:
+  private:
     char text_[64];
 };
 
@@ -133,7 +134,8 @@ void scanMask(const char *item, int32_t *member) {
 
 void scanFloats(const Lookup &look, float *members, int most) {
     int count = look.firstCount() < most ? look.firstCount() : most;
-    for (int k = 0; k < count; ++k) scanFloat(look.first(k), &members[k]);
+    for (int k = 0; k < count; ++k)
+        scanFloat(look.first(k), &members[k]);
 }
 
 // Sets *member to the index of the first item in table; unchanged when absent.
@@ -320,10 +322,9 @@ void readButtonTables(TlConfig &cfg, Lookup &look) {
                     [](TlButtonMask &entry, const char *item) { scanMask(item, &entry.mask); });
     readButtonTable(look, "BUTTON_NUMBERS", &cfg.buttonNumbers, &cfg.buttonNumberCount,
                     [](TlButtonNumber &entry, const char *item) { scanInt(item, &entry.number); });
-    readButtonTable(look, "BUTTON_CHARACTERS", &cfg.buttonCharacters, &cfg.buttonCharacterCount,
-                    [](TlButtonCharacter &entry, const char *item) {
-                        copyBounded(entry.text, sizeof entry.text, item);
-                    });
+    readButtonTable(
+        look, "BUTTON_CHARACTERS", &cfg.buttonCharacters, &cfg.buttonCharacterCount,
+        [](TlButtonCharacter &entry, const char *item) { copyBounded(entry.text, sizeof entry.text, item); });
 }
 
 // ---- Device sections ------------------------------------------------------
@@ -332,7 +333,8 @@ void readButtonTables(TlConfig &cfg, Lookup &look) {
 // letter becomes '-'. Lower case means inverted.
 void decodeAxisMap(TlAxisMap &map, const char *item) {
     size_t length = 0;
-    while (length < TL_AXES && item[length] != '\0') ++length;
+    while (length < TL_AXES && item[length] != '\0')
+        ++length;
     std::memcpy(map.letters, item, length);
     std::memset(map.letters + length, '-', TL_AXES - length);
     map.letters[TL_AXES] = '\0';
@@ -556,7 +558,8 @@ void readPointLists(TlConfig &cfg, Lookup &look, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
         if (!look.find(TlCurveNames[c], TlDeviceNames[d])) continue;
         int count = 0;
-        while (count < look.groups() && look.items(count) == 2) ++count;
+        while (count < look.groups() && look.items(count) == 2)
+            ++count;
         if (count == 0) continue;
         // Zero-filled, so a coordinate that does not convert stores 0.
         auto *points = static_cast<TlPoint *>(std::calloc(count, sizeof(TlPoint)));
@@ -692,7 +695,8 @@ char *loadFile(FILE *file, int *result) {
         }
         if (std::feof(file)) break;
         if (length == capacity - 2) {
-            char *larger = capacity <= SIZE_MAX / 2 ? static_cast<char *>(std::realloc(text, capacity * 2)) : nullptr;
+            char *larger =
+                capacity <= SIZE_MAX / 2 ? static_cast<char *>(std::realloc(text, capacity * 2)) : nullptr;
             if (larger == nullptr) std::free(text);
             text = larger;
             capacity *= 2;

@@ -25,8 +25,7 @@ constexpr int kNameAttempts = 32;
 
 // A well-mixed 64-bit value from the clock, a stack address and the attempt,
 // so that two writers (or two attempts) pick different names.
-uint64_t NameSeed(int attempt)
-{
+uint64_t NameSeed(int attempt) {
     int local = 0;
     uint64_t x = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     x ^= static_cast<uint64_t>(reinterpret_cast<uintptr_t>(&local)) << 16;
@@ -38,8 +37,7 @@ uint64_t NameSeed(int attempt)
 
 // target + ".~" + six hex digits: beside the target, so the rename never
 // crosses file systems.
-std::string TemporaryName(const std::string &target, int attempt)
-{
+std::string TemporaryName(const std::string &target, int attempt) {
     static const char kHex[] = "0123456789abcdef";
     uint64_t seed = NameSeed(attempt);
     std::string name = target;
@@ -53,37 +51,34 @@ std::string TemporaryName(const std::string &target, int attempt)
 
 #ifdef _WIN32
 
-bool WriteAll(HANDLE file, const char *bytes, std::size_t size)
-{
+bool WriteAll(HANDLE file, const char *bytes, std::size_t size) {
     while (size > 0) {
         const DWORD chunk = size > 0x10000000u ? 0x10000000u : static_cast<DWORD>(size);
         DWORD written = 0;
-        if (!WriteFile(file, bytes, chunk, &written, nullptr) || written == 0)
-            return false;
+        if (!WriteFile(file, bytes, chunk, &written, nullptr) || written == 0) return false;
         bytes += written;
         size -= written;
     }
     return true;
 }
 
-bool ReplaceFileBytesImpl(const std::string &target, const char *bytes, std::size_t size)
-{
+bool ReplaceFileBytesImpl(const std::string &target, const char *bytes, std::size_t size) {
     // A read-only file is not to be replaced; not every file system layer
     // makes MoveFileExA refuse it, so ask first.
     const DWORD attributes = GetFileAttributesA(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
 
     std::string temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < kNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
         temporary = TemporaryName(target, attempt);
-        file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
-            return false;
+        file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
     }
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
+    if (file == INVALID_HANDLE_VALUE) return false;
 
     const bool written = WriteAll(file, bytes, size);
     const bool closed = CloseHandle(file) != 0;
@@ -95,14 +90,11 @@ bool ReplaceFileBytesImpl(const std::string &target, const char *bytes, std::siz
 
 #else
 
-bool WriteAll(int fd, const char *bytes, std::size_t size)
-{
+bool WriteAll(int fd, const char *bytes, std::size_t size) {
     while (size > 0) {
         const ssize_t written = write(fd, bytes, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
         bytes += written;
         size -= static_cast<std::size_t>(written);
     }
@@ -111,8 +103,7 @@ bool WriteAll(int fd, const char *bytes, std::size_t size)
 
 // The file a symbolic link names, so that saving through a link updates
 // the linked file rather than turning the link into a plain file.
-std::string ResolveLink(const char *path)
-{
+std::string ResolveLink(const char *path) {
     struct stat info;
     if (lstat(path, &info) == 0 && S_ISLNK(info.st_mode)) {
         char *resolved = realpath(path, nullptr);
@@ -125,35 +116,29 @@ std::string ResolveLink(const char *path)
     return path;
 }
 
-bool ReplaceFileBytesImpl(const std::string &requested, const char *bytes, std::size_t size)
-{
+bool ReplaceFileBytesImpl(const std::string &requested, const char *bytes, std::size_t size) {
     const std::string target = ResolveLink(requested.c_str());
 
     // A rename would replace a read-only file too; refuse, as the editor
     // must not override the protection (and as Windows refuses).
     struct stat existing;
     const bool exists = stat(target.c_str(), &existing) == 0;
-    if (exists && access(target.c_str(), W_OK) != 0)
-        return false;
+    if (exists && access(target.c_str(), W_OK) != 0) return false;
 
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
         temporary = TemporaryName(target, attempt);
         fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
+        if (fd < 0 && errno != EEXIST) return false;
     }
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
 
     bool ok = WriteAll(fd, bytes, size);
     if (ok && exists && S_ISREG(existing.st_mode))
         (void)fchmod(fd, existing.st_mode & 07777); // best effort: content matters more
-    if (close(fd) != 0)
-        ok = false;
-    if (ok && rename(temporary.c_str(), target.c_str()) == 0)
-        return true;
+    if (close(fd) != 0) ok = false;
+    if (ok && rename(temporary.c_str(), target.c_str()) == 0) return true;
     unlink(temporary.c_str());
     return false;
 }
@@ -162,10 +147,8 @@ bool ReplaceFileBytesImpl(const std::string &requested, const char *bytes, std::
 
 } // namespace
 
-bool ReplaceFileBytes(const char *path, const char *bytes, std::size_t size)
-{
-    if (path == nullptr || path[0] == '\0' || (bytes == nullptr && size > 0))
-        return false;
+bool ReplaceFileBytes(const char *path, const char *bytes, std::size_t size) {
+    if (path == nullptr || path[0] == '\0' || (bytes == nullptr && size > 0)) return false;
     try {
         return ReplaceFileBytesImpl(path, bytes, size);
     } catch (...) { // no memory for the names

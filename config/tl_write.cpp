@@ -34,43 +34,35 @@ constexpr std::string_view kEnd = "\r\n";
 
 // ---- Small pieces -------------------------------------------------------
 
-std::string_view WordOf(const char *const *table, int count, int32_t value)
-{
+std::string_view WordOf(const char *const *table, int count, int32_t value) {
     return value >= 0 && value < count ? std::string_view(table[value]) : kUndefined;
 }
 
-std::string_view TextOrEmpty(const char *text)
-{
+std::string_view TextOrEmpty(const char *text) {
     return text != nullptr ? std::string_view(text) : std::string_view();
 }
 
 // Entries usable from a counted heap list: none for a null array or a
 // negative count.
-int32_t Usable(int32_t count, const void *array)
-{
+int32_t Usable(int32_t count, const void *array) {
     return array != nullptr && count > 0 ? count : 0;
 }
 
 // The name of button `index` in the table `source` selects; false when the
 // source names no table or the index lies outside it.
-bool ButtonName(const TlConfig &cfg, int32_t source, int32_t index, std::string_view *name)
-{
-    if (index < 0)
-        return false;
+bool ButtonName(const TlConfig &cfg, int32_t source, int32_t index, std::string_view *name) {
+    if (index < 0) return false;
     switch (source) {
     case TL_SOURCE_MASK:
-        if (index >= Usable(cfg.buttonMaskCount, cfg.buttonMasks))
-            return false;
+        if (index >= Usable(cfg.buttonMaskCount, cfg.buttonMasks)) return false;
         *name = tl::FieldText(cfg.buttonMasks[index].name);
         return true;
     case TL_SOURCE_NUMBER:
-        if (index >= Usable(cfg.buttonNumberCount, cfg.buttonNumbers))
-            return false;
+        if (index >= Usable(cfg.buttonNumberCount, cfg.buttonNumbers)) return false;
         *name = tl::FieldText(cfg.buttonNumbers[index].name);
         return true;
     case TL_SOURCE_CHARACTER:
-        if (index >= Usable(cfg.buttonCharacterCount, cfg.buttonCharacters))
-            return false;
+        if (index >= Usable(cfg.buttonCharacterCount, cfg.buttonCharacters)) return false;
         *name = tl::FieldText(cfg.buttonCharacters[index].name);
         return true;
     default:
@@ -78,42 +70,36 @@ bool ButtonName(const TlConfig &cfg, int32_t source, int32_t index, std::string_
     }
 }
 
-void AddKeyword(TextBuilder &out, std::string_view keyword)
-{
+void AddKeyword(TextBuilder &out, std::string_view keyword) {
     out.Add(keyword);
     out.Add(" = ");
 }
 
 // "KEYWORD = word\r\n"
-void AddWordLine(TextBuilder &out, std::string_view keyword, std::string_view word)
-{
+void AddWordLine(TextBuilder &out, std::string_view keyword, std::string_view word) {
     AddKeyword(out, keyword);
     out.Add(word);
     out.Add(kEnd);
 }
 
-void AddQuotedLine(TextBuilder &out, std::string_view keyword, std::string_view text)
-{
+void AddQuotedLine(TextBuilder &out, std::string_view keyword, std::string_view text) {
     AddKeyword(out, keyword);
     out.AddQuoted(text);
     out.Add(kEnd);
 }
 
 // "{ v0, v1, ... }" with the given number of decimals.
-void AddFloatGroup(TextBuilder &out, const float *values, int count, int decimals)
-{
+void AddFloatGroup(TextBuilder &out, const float *values, int count, int decimals) {
     out.Add("{ ");
     for (int i = 0; i < count; ++i) {
-        if (i > 0)
-            out.Add(", ");
+        if (i > 0) out.Add(", ");
         out.AddFixed(values[i], decimals);
     }
     out.Add(" }");
 }
 
 // Keywords numbered per game axis: prefix + n + suffix, n = 1..6.
-std::string AxisKeyword(const char *prefix, int axis, const char *suffix)
-{
+std::string AxisKeyword(const char *prefix, int axis, const char *suffix) {
     std::string keyword = prefix;
     keyword += static_cast<char>('1' + axis);
     keyword += suffix;
@@ -122,8 +108,7 @@ std::string AxisKeyword(const char *prefix, int axis, const char *suffix)
 
 // ---- Value texts ----------------------------------------------------------
 
-void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig &cfg)
-{
+void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig &cfg) {
     if (map.source == TL_SOURCE_AXIS) {
         out.Add("AXIS");
         return;
@@ -151,8 +136,8 @@ void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig 
     out.Add(" }");
 }
 
-void AddMotionMapLine(TextBuilder &out, std::string_view keyword, const TlMotionMap &map, const TlConfig &cfg)
-{
+void AddMotionMapLine(TextBuilder &out, std::string_view keyword, const TlMotionMap &map,
+                      const TlConfig &cfg) {
     AddKeyword(out, keyword);
     AddMotionMapValue(out, map, cfg);
     out.Add(kEnd);
@@ -160,8 +145,8 @@ void AddMotionMapLine(TextBuilder &out, std::string_view keyword, const TlMotion
 
 // Button slots know HOLD, SINGLE and REPEAT_CONSTANT; REPEAT_FEATHERED has
 // no slot form and is written UNDEFINED.
-void AddButtonMapLine(TextBuilder &out, std::string_view keyword, const TlButtonMap &map, const TlConfig &cfg)
-{
+void AddButtonMapLine(TextBuilder &out, std::string_view keyword, const TlButtonMap &map,
+                      const TlConfig &cfg) {
     AddKeyword(out, keyword);
     std::string_view name;
     const bool plain = map.function == TL_FUNCTION_HOLD || map.function == TL_FUNCTION_SINGLE;
@@ -184,15 +169,13 @@ void AddButtonMapLine(TextBuilder &out, std::string_view keyword, const TlButton
 
 // ---- The general sections ---------------------------------------------------
 
-void AddHeader(TextBuilder &out, std::string_view timeText)
-{
+void AddHeader(TextBuilder &out, std::string_view timeText) {
     out.Add(";\r\n; Kavelin game configuration file\r\n;\r\n; This file created by TlWriteConfigFile on: ");
     out.Add(timeText);
     out.Add("\r\n;\r\n\r\n");
 }
 
-void AddVersionPair(TextBuilder &out, std::string_view keyword, int32_t major, int32_t minor)
-{
+void AddVersionPair(TextBuilder &out, std::string_view keyword, int32_t major, int32_t minor) {
     AddKeyword(out, keyword);
     out.AddInt(major);
     out.Add(".");
@@ -200,8 +183,7 @@ void AddVersionPair(TextBuilder &out, std::string_view keyword, int32_t major, i
     out.Add(kEnd);
 }
 
-void AddVersionSection(TextBuilder &out, const TlConfig &cfg)
-{
+void AddVersionSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_VERSION "]\r\n");
     AddVersionPair(out, "VERSION", cfg.versionMajor, cfg.versionMinor);
     AddVersionPair(out, "APPLICATION_NUMBER", cfg.applicationNumberMajor, cfg.applicationNumberMinor);
@@ -209,8 +191,7 @@ void AddVersionSection(TextBuilder &out, const TlConfig &cfg)
     out.Add(kEnd);
 }
 
-void AddIdentificationSection(TextBuilder &out, const TlConfig &cfg)
-{
+void AddIdentificationSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_IDENTIFICATION "]\r\n");
     AddQuotedLine(out, "APPLICATION_NAME", tl::FieldText(cfg.applicationName));
     AddWordLine(out, "OWNER", WordOf(TlOwnerWords, 3, cfg.owner));
@@ -222,8 +203,7 @@ void AddIdentificationSection(TextBuilder &out, const TlConfig &cfg)
 }
 
 // "KEYWORD = { "a", "b" }" on one line.
-void AddInlineList(TextBuilder &out, std::string_view keyword, int32_t count, char *const *items)
-{
+void AddInlineList(TextBuilder &out, std::string_view keyword, int32_t count, char *const *items) {
     AddKeyword(out, keyword);
     out.Add("{");
     const int32_t n = Usable(count, items);
@@ -235,8 +215,7 @@ void AddInlineList(TextBuilder &out, std::string_view keyword, int32_t count, ch
 }
 
 // Two strings per line.
-void AddCopyFiles(TextBuilder &out, const TlConfig &cfg)
-{
+void AddCopyFiles(TextBuilder &out, const TlConfig &cfg) {
     out.Add("COPY_FILES =\r\n   {");
     const int32_t n = Usable(cfg.copyFileCount, cfg.copyFiles);
     for (int32_t i = 0; i < n; ++i) {
@@ -246,8 +225,7 @@ void AddCopyFiles(TextBuilder &out, const TlConfig &cfg)
     out.Add("\r\n   }\r\n\r\n");
 }
 
-void AddCustom(TextBuilder &out, const TlConfig &cfg)
-{
+void AddCustom(TextBuilder &out, const TlConfig &cfg) {
     out.Add("CUSTOM =\r\n   {\r\n");
     const int32_t groups = Usable(cfg.customCount, cfg.custom);
     for (int32_t g = 0; g < groups; ++g) {
@@ -264,8 +242,7 @@ void AddCustom(TextBuilder &out, const TlConfig &cfg)
 }
 
 // One string per line.
-void AddInstructions(TextBuilder &out, const TlConfig &cfg)
-{
+void AddInstructions(TextBuilder &out, const TlConfig &cfg) {
     out.Add("INSTRUCTIONS =\r\n   {");
     const int32_t n = Usable(cfg.instructionCount, cfg.instructions);
     for (int32_t i = 0; i < n; ++i) {
@@ -275,8 +252,7 @@ void AddInstructions(TextBuilder &out, const TlConfig &cfg)
     out.Add("\r\n   }\r\n\r\n");
 }
 
-void AddConfigurationSection(TextBuilder &out, const TlConfig &cfg)
-{
+void AddConfigurationSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_CONFIGURATION "]\r\n");
     AddWordLine(out, "HIDE_FILE", cfg.hideFile != 0 ? "TRUE" : "FALSE");
     AddInlineList(out, "EXECUTABLES", cfg.executableCount, cfg.executables);
@@ -287,24 +263,20 @@ void AddConfigurationSection(TextBuilder &out, const TlConfig &cfg)
     AddInstructions(out, cfg);
 }
 
-void AddFilterLine(TextBuilder &out, int set, int32_t flags)
-{
+void AddFilterLine(TextBuilder &out, int set, int32_t flags) {
     out.Add("HPFM_");
     AddKeyword(out, TlSetNames[set]);
     out.Add("{ ");
     for (int bit = 0; bit < 5; ++bit) {
-        if (bit > 0)
-            out.Add(", ");
+        if (bit > 0) out.Add(", ");
         out.Add(TlOnOff(flags & (1 << bit)));
     }
     out.Add(" }\r\n");
-    if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER)
-        out.Add(kEnd);
+    if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER) out.Add(kEnd);
 }
 
 // "\r\n   { NAME, "label", " before each entry's last value.
-void AddButtonEntryStart(TextBuilder &out, int32_t i, std::string_view name, std::string_view label)
-{
+void AddButtonEntryStart(TextBuilder &out, int32_t i, std::string_view name, std::string_view label) {
     out.Add(i > 0 ? ",\r\n   { " : "\r\n   { ");
     out.Add(name);
     out.Add(", ");
@@ -312,8 +284,7 @@ void AddButtonEntryStart(TextBuilder &out, int32_t i, std::string_view name, std
     out.Add(", ");
 }
 
-void AddButtonTables(TextBuilder &out, const TlConfig &cfg)
-{
+void AddButtonTables(TextBuilder &out, const TlConfig &cfg) {
     out.Add("; Button Functions\r\nBUTTON_MASKS =\r\n   {");
     for (int32_t i = 0, n = Usable(cfg.buttonMaskCount, cfg.buttonMasks); i < n; ++i) {
         const TlButtonMask &b = cfg.buttonMasks[i];
@@ -339,12 +310,13 @@ void AddButtonTables(TextBuilder &out, const TlConfig &cfg)
     out.Add("\r\n   }\r\n\r\n");
 }
 
-void AddTuningSection(TextBuilder &out, const TlConfig &cfg)
-{
+void AddTuningSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_TUNING "]\r\n; Motion Labels\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_POS"), tl::FieldText(cfg.motionLabelPos[axis]));
-        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_NEG"), tl::FieldText(cfg.motionLabelNeg[axis]));
+        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_POS"),
+                      tl::FieldText(cfg.motionLabelPos[axis]));
+        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_NEG"),
+                      tl::FieldText(cfg.motionLabelNeg[axis]));
     }
     out.Add("\r\n; Application Minimum and Maximum values\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
@@ -364,8 +336,7 @@ void AddTuningSection(TextBuilder &out, const TlConfig &cfg)
 
 // ---- Device sections --------------------------------------------------------
 
-void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d)
-{
+void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     // letters holds six letters; a seventh character is never written.
     auto letters = [](const TlAxisMap &map) {
         const std::string_view text = tl::FieldText(map.letters);
@@ -380,23 +351,25 @@ void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d)
     out.Add(kEnd);
 }
 
-void AddMotionMaps(TextBuilder &out, const TlConfig &cfg, int d)
-{
+void AddMotionMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Motion Mapping\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_DFLT"), cfg.motionMapPosDflt[d][axis], cfg);
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_DFLT"), cfg.motionMapNegDflt[d][axis], cfg);
+        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_DFLT"), cfg.motionMapPosDflt[d][axis],
+                         cfg);
+        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_DFLT"), cfg.motionMapNegDflt[d][axis],
+                         cfg);
     }
     out.Add(kEnd);
     for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_USER"), cfg.motionMapPosUser[d][axis], cfg);
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_USER"), cfg.motionMapNegUser[d][axis], cfg);
+        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_USER"), cfg.motionMapPosUser[d][axis],
+                         cfg);
+        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_USER"), cfg.motionMapNegUser[d][axis],
+                         cfg);
     }
     out.Add(kEnd);
 }
 
-void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d)
-{
+void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     const int slots = TlButtonSlotCount(d);
     const char *const *slotNames = d == TL_KAVELIN ? TlKavelinButtonNames : TlButtonSlotNames;
     out.Add("; The Button Mappings.\r\n");
@@ -412,8 +385,7 @@ void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d)
     }
 }
 
-void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d)
-{
+void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Null Regions. { NegMax, NegMin, PosMin, PosMax }\r\n");
     for (int copy = 0; copy < 2; ++copy) {
         const TlNullRegion *regions = copy == 0 ? cfg.nullRegionDflt[d] : cfg.nullRegionUser[d];
@@ -422,7 +394,8 @@ void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d)
             std::string keyword = r < TL_AXES ? AxisKeyword("NULL_REGION_", r, suffix)
                                               : std::string("NULL_REGION_BUTTON_CURVE") + suffix;
             AddKeyword(out, keyword);
-            const float values[4] = {regions[r].negMax, regions[r].negMin, regions[r].posMin, regions[r].posMax};
+            const float values[4] = {regions[r].negMax, regions[r].negMin, regions[r].posMin,
+                                     regions[r].posMax};
             AddFloatGroup(out, values, 4, 2);
             out.Add(kEnd);
         }
@@ -430,8 +403,7 @@ void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d)
     }
 }
 
-void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d)
-{
+void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Tuning Scalars\r\nTUNING_SCALARS = ");
     AddFloatGroup(out, cfg.tuningScalars[d], TL_AXES, 2);
     out.Add("\r\n\r\n; Sensitivity Values\r\n");
@@ -440,19 +412,16 @@ void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d)
         AddKeyword(out, TlSetNames[set]);
         AddFloatGroup(out, cfg.sensitivity[set][d], TL_SENS_VALUES, 2);
         out.Add(kEnd);
-        if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER)
-            out.Add(kEnd);
+        if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER) out.Add(kEnd);
     }
     out.Add("; Sampling Frequency\r\nSAMPLING_FREQUENCY = ");
     out.AddInt(cfg.samplingFrequency[d]);
     out.Add("\r\n\r\n");
 }
 
-void AddCurves(TextBuilder &out, const TlConfig &cfg, int d)
-{
+void AddCurves(TextBuilder &out, const TlConfig &cfg, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
-        if (cfg.curveControlValid[d][c] != 1)
-            continue;
+        if (cfg.curveControlValid[d][c] != 1) continue;
         out.Add(TlCurveNames[c]);
         out.Add("_CP =\r\n   {");
         const TlCurveControl &control = cfg.curveControl[d][c];
@@ -466,8 +435,7 @@ void AddCurves(TextBuilder &out, const TlConfig &cfg, int d)
         out.Add("\r\n   }\r\n\r\n");
     }
     for (int c = 0; c < TL_CURVES; ++c) {
-        if (cfg.curveGiven[d][c] != 1)
-            continue;
+        if (cfg.curveGiven[d][c] != 1) continue;
         const TlCurve &curve = cfg.curve[d][c];
         out.Add(TlCurveNames[c]);
         out.Add(" =\r\n   {");
@@ -480,8 +448,7 @@ void AddCurves(TextBuilder &out, const TlConfig &cfg, int d)
     }
 }
 
-void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d)
-{
+void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("[");
     out.Add(TlDeviceNames[d]);
     out.Add("]\r\n");
@@ -497,8 +464,7 @@ void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d)
 
 // Room for the whole text, so that building it never reallocates: fixed
 // parts, then every list (escaping can double a string) and point list.
-size_t EstimateSize(const TlConfig &cfg)
-{
+size_t EstimateSize(const TlConfig &cfg) {
     size_t size = 8192;
     auto strings = [&size](int32_t count, char *const *items) {
         for (int32_t i = 0, n = Usable(count, items); i < n; ++i)
@@ -509,28 +475,25 @@ size_t EstimateSize(const TlConfig &cfg)
     strings(cfg.instructionCount, cfg.instructions);
     for (int32_t g = 0, n = Usable(cfg.customCount, cfg.custom); g < n; ++g)
         strings(cfg.custom[g].count, cfg.custom[g].items);
-    if (cfg.commandLine != nullptr)
-        size += 2 * std::char_traits<char>::length(cfg.commandLine);
+    if (cfg.commandLine != nullptr) size += 2 * std::char_traits<char>::length(cfg.commandLine);
     size += 96 * static_cast<size_t>(Usable(cfg.buttonMaskCount, cfg.buttonMasks));
     size += 96 * static_cast<size_t>(Usable(cfg.buttonNumberCount, cfg.buttonNumbers));
     size += 608 * static_cast<size_t>(Usable(cfg.buttonCharacterCount, cfg.buttonCharacters));
     for (int d = 0; d < TL_DEVICES; ++d) {
-        if (cfg.devicePresent[d] == 0)
-            continue;
+        if (cfg.devicePresent[d] == 0) continue;
         size += 6144;
         for (int c = 0; c < TL_CURVES; ++c) {
-            if (cfg.curveControlValid[d][c] == 1)
-                size += 512;
+            if (cfg.curveControlValid[d][c] == 1) size += 512;
             if (cfg.curveGiven[d][c] == 1)
-                size += 64 + 40 * static_cast<size_t>(Usable(cfg.curve[d][c].pointCount, cfg.curve[d][c].points));
+                size +=
+                    64 + 40 * static_cast<size_t>(Usable(cfg.curve[d][c].pointCount, cfg.curve[d][c].points));
         }
     }
     return size;
 }
 
 // The C library's 24-character local time text, without its newline.
-std::string LocalTimeText()
-{
+std::string LocalTimeText() {
     static const char *const kDays[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     static const char *const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -544,14 +507,14 @@ std::string LocalTimeText()
     if (!known || local.tm_wday < 0 || local.tm_wday > 6 || local.tm_mon < 0 || local.tm_mon > 11)
         return "Thu Jan  1 00:00:00 1970";
     char text[64];
-    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d", kDays[local.tm_wday], kMonths[local.tm_mon],
-                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, local.tm_year + 1900);
+    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d", kDays[local.tm_wday],
+                  kMonths[local.tm_mon], local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                  local.tm_year + 1900);
     return text;
 }
 
 // The whole file text in *text; false when memory ran out.
-bool BuildConfigText(const TlConfig &cfg, std::string *text)
-{
+bool BuildConfigText(const TlConfig &cfg, std::string *text) {
     try {
         TextBuilder out(EstimateSize(cfg));
         AddHeader(out, LocalTimeText());
@@ -560,8 +523,7 @@ bool BuildConfigText(const TlConfig &cfg, std::string *text)
         AddConfigurationSection(out, cfg);
         AddTuningSection(out, cfg);
         for (int d = 0; d < TL_DEVICES; ++d) {
-            if (cfg.devicePresent[d] != 0)
-                AddDeviceSection(out, cfg, d);
+            if (cfg.devicePresent[d] != 0) AddDeviceSection(out, cfg, d);
         }
         *text = out.Take();
         return true;
@@ -570,44 +532,32 @@ bool BuildConfigText(const TlConfig &cfg, std::string *text)
     }
 }
 
-int WriteAll(FILE *file, const std::string &text)
-{
+int WriteAll(FILE *file, const std::string &text) {
     return std::fwrite(text.data(), 1, text.size(), file) == text.size() ? TL_WRITE_OK : TL_WRITE_FAILED;
 }
 
 } // namespace
 
-int TlWriteConfigFile(const TlConfig *cfg, const char *path)
-{
-    if (cfg == nullptr)
-        return TL_WRITE_NULL_RECORD;
-    if (cfg->versionMajor < 5)
-        return TL_WRITE_OLD_VERSION;
+int TlWriteConfigFile(const TlConfig *cfg, const char *path) {
+    if (cfg == nullptr) return TL_WRITE_NULL_RECORD;
+    if (cfg->versionMajor < 5) return TL_WRITE_OLD_VERSION;
     std::string text;
-    if (path == nullptr || !BuildConfigText(*cfg, &text))
-        return TL_WRITE_FAILED;
+    if (path == nullptr || !BuildConfigText(*cfg, &text)) return TL_WRITE_FAILED;
     return tl::ReplaceFileBytes(path, text.data(), text.size()) ? TL_WRITE_OK : TL_WRITE_FAILED;
 }
 
-int TlWriteConfigStream(const TlConfig *cfg, FILE *file)
-{
-    if (cfg == nullptr)
-        return TL_WRITE_NULL_RECORD;
-    if (cfg->versionMajor < 5)
-        return TL_WRITE_OLD_VERSION;
+int TlWriteConfigStream(const TlConfig *cfg, FILE *file) {
+    if (cfg == nullptr) return TL_WRITE_NULL_RECORD;
+    if (cfg->versionMajor < 5) return TL_WRITE_OLD_VERSION;
     std::string text;
-    if (file == nullptr || !BuildConfigText(*cfg, &text))
-        return TL_WRITE_FAILED;
+    if (file == nullptr || !BuildConfigText(*cfg, &text)) return TL_WRITE_FAILED;
     // Flush so that a failure to store the bytes is reported here, not lost.
-    if (WriteAll(file, text) != TL_WRITE_OK || std::fflush(file) != 0)
-        return TL_WRITE_FAILED;
+    if (WriteAll(file, text) != TL_WRITE_OK || std::fflush(file) != 0) return TL_WRITE_FAILED;
     return TL_WRITE_OK;
 }
 
-int TlWriteQuoted(const char *text, FILE *file)
-{
-    if (file == nullptr)
-        return TL_WRITE_FAILED;
+int TlWriteQuoted(const char *text, FILE *file) {
+    if (file == nullptr) return TL_WRITE_FAILED;
     try {
         const std::string_view value = TextOrEmpty(text);
         TextBuilder out(2 * value.size() + 2);
@@ -618,10 +568,8 @@ int TlWriteQuoted(const char *text, FILE *file)
     }
 }
 
-int TlFormatMotionMap(FILE *file, const char *keyword, const TlMotionMap *map, const TlConfig *cfg)
-{
-    if (file == nullptr || keyword == nullptr || map == nullptr || cfg == nullptr)
-        return TL_WRITE_FAILED;
+int TlFormatMotionMap(FILE *file, const char *keyword, const TlMotionMap *map, const TlConfig *cfg) {
+    if (file == nullptr || keyword == nullptr || map == nullptr || cfg == nullptr) return TL_WRITE_FAILED;
     try {
         TextBuilder out(128);
         AddMotionMapLine(out, keyword, *map, *cfg);
@@ -631,7 +579,6 @@ int TlFormatMotionMap(FILE *file, const char *keyword, const TlMotionMap *map, c
     }
 }
 
-const char *TlOnOff(int flag)
-{
+const char *TlOnOff(int flag) {
     return flag != 0 ? "ON" : "OFF";
 }

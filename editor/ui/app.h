@@ -11,40 +11,40 @@
 namespace ui {
 
 class App {
- public:
-  // instance: the program's module; null means the running program.
-  explicit App(HINSTANCE instance = nullptr);
-  virtual ~App() = default;
-  App(const App&) = delete;
-  App& operator=(const App&) = delete;
+  public:
+    // instance: the program's module; null means the running program.
+    explicit App(HINSTANCE instance = nullptr);
+    virtual ~App() = default;
+    App(const App &) = delete;
+    App &operator=(const App &) = delete;
 
-  HINSTANCE Instance() const { return instance_; }
+    HINSTANCE Instance() const { return instance_; }
 
-  // Registers the common controls the templates use (trackbars, tool tips)
-  // and the standard ones. Call before the first dialog is created.
-  bool InitCommonControls() const;
+    // Registers the common controls the templates use (trackbars, tool tips)
+    // and the standard ones. Call before the first dialog is created.
+    bool InitCommonControls() const;
 
-  // The window that stands for the application while it runs (the main
-  // dialog); null before and after.
-  HWND MainWindow() const { return mainWindow_; }
-  void SetMainWindow(HWND window) { mainWindow_ = window; }
+    // The window that stands for the application while it runs (the main
+    // dialog); null before and after.
+    HWND MainWindow() const { return mainWindow_; }
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
 
-  // A string of the string table, or nothing when the id has none.
-  std::optional<std::string> LoadText(UINT id) const;
+    // A string of the string table, or nothing when the id has none.
+    std::optional<std::string> LoadText(UINT id) const;
 
-  // The process's whole command line, program path included.
-  static std::string CommandLine();
-  // The full path of the program file.
-  std::string ProgramPath() const;
+    // The process's whole command line, program path included.
+    static std::string CommandLine();
+    // The full path of the program file.
+    std::string ProgramPath() const;
 
- private:
-  HINSTANCE instance_;
-  HWND mainWindow_ = nullptr;
+  private:
+    HINSTANCE instance_;
+    HWND mainWindow_ = nullptr;
 };
 
 // A string of a module's string table, or nothing when the id has none.
 std::optional<std::string> LoadResourceText(HINSTANCE instance, UINT id);
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_APP_H
+#endif // KCG_UI_APP_H

@@ -7,15 +7,15 @@
 namespace ui {
 
 class Button : public Control {
- public:
-  using Control::Control;
+  public:
+    using Control::Control;
 
-  bool IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
-  void SetChecked(bool checked) const { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
-  // Presses the button as a click would: the dialog gets BN_CLICKED.
-  void Click() const { Send(BM_CLICK); }
+    bool IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
+    void SetChecked(bool checked) const { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+    // Presses the button as a click would: the dialog gets BN_CLICKED.
+    void Click() const { Send(BM_CLICK); }
 };
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_BUTTON_H
+#endif // KCG_UI_BUTTON_H

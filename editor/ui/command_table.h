@@ -20,39 +20,38 @@ namespace ui {
 // accelerators 1).
 constexpr int kAnyCode = -1;
 
-template <class T>
-struct Command {
-  using Handler = void (T::*)();
-  using RowHandler = void (T::*)(int);
+template <class T> struct Command {
+    using Handler = void (T::*)();
+    using RowHandler = void (T::*)(int);
 
-  constexpr Command(int controlId, int notification, Handler h)
-      : id(controlId), code(notification), handler(h), rowHandler(nullptr), row(0) {}
-  // For a family of identical controls: the handler gets the row number.
-  constexpr Command(int controlId, int notification, RowHandler h, int rowIndex)
-      : id(controlId), code(notification), handler(nullptr), rowHandler(h), row(rowIndex) {}
+    constexpr Command(int controlId, int notification, Handler h)
+        : id(controlId), code(notification), handler(h), rowHandler(nullptr), row(0) {}
+    // For a family of identical controls: the handler gets the row number.
+    constexpr Command(int controlId, int notification, RowHandler h, int rowIndex)
+        : id(controlId), code(notification), handler(nullptr), rowHandler(h), row(rowIndex) {}
 
-  int id;
-  int code;
-  Handler handler;
-  RowHandler rowHandler;
-  int row;
+    int id;
+    int code;
+    Handler handler;
+    RowHandler rowHandler;
+    int row;
 };
 
 // Runs the first entry that matches id and code; false if none does.
 template <class T, std::size_t N>
-bool DispatchCommand(T& self, const Command<T> (&table)[N], int id, int code) {
-  for (const Command<T>& entry : table) {
-    if (entry.id != id || (entry.code != kAnyCode && entry.code != code)) continue;
-    if (entry.handler) {
-      (self.*entry.handler)();
-    } else {
-      (self.*entry.rowHandler)(entry.row);
+bool DispatchCommand(T &self, const Command<T> (&table)[N], int id, int code) {
+    for (const Command<T> &entry : table) {
+        if (entry.id != id || (entry.code != kAnyCode && entry.code != code)) continue;
+        if (entry.handler) {
+            (self.*entry.handler)();
+        } else {
+            (self.*entry.rowHandler)(entry.row);
+        }
+        return true;
     }
-    return true;
-  }
-  return false;
+    return false;
 }
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_COMMAND_TABLE_H
+#endif // KCG_UI_COMMAND_TABLE_H

@@ -10,40 +10,40 @@
 namespace ui {
 
 class Control {
- public:
-  Control() = default;
-  explicit Control(HWND window) : hwnd_(window) {}
+  public:
+    Control() = default;
+    explicit Control(HWND window) : hwnd_(window) {}
 
-  // Binds to the dialog's control with this id; false (and unbound) if the
-  // dialog has none.
-  bool Bind(HWND dialog, int controlId);
-  void Attach(HWND window) { hwnd_ = window; }
+    // Binds to the dialog's control with this id; false (and unbound) if the
+    // dialog has none.
+    bool Bind(HWND dialog, int controlId);
+    void Attach(HWND window) { hwnd_ = window; }
 
-  HWND hwnd() const { return hwnd_; }
-  int Id() const { return hwnd_ ? GetDlgCtrlID(hwnd_) : 0; }
+    HWND hwnd() const { return hwnd_; }
+    int Id() const { return hwnd_ ? GetDlgCtrlID(hwnd_) : 0; }
 
-  std::string Text() const;
-  void SetText(const std::string& text) const;
+    std::string Text() const;
+    void SetText(const std::string &text) const;
 
-  void Enable(bool enabled) const { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
-  bool IsEnabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
-  void Show(bool visible) const { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
-  // True when the control's own visible style is set (whatever its parent).
-  bool IsShown() const;
-  void Focus() const { SetFocus(hwnd_); }
+    void Enable(bool enabled) const { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+    bool IsEnabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+    void Show(bool visible) const { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+    // True when the control's own visible style is set (whatever its parent).
+    bool IsShown() const;
+    void Focus() const { SetFocus(hwnd_); }
 
- protected:
-  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-    return SendMessageA(hwnd_, message, wParam, lParam);
-  }
+  protected:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(hwnd_, message, wParam, lParam);
+    }
 
- private:
-  HWND hwnd_ = nullptr;
+  private:
+    HWND hwnd_ = nullptr;
 };
 
 // The text of any window, whole.
 std::string WindowText(HWND window);
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_CONTROL_H
+#endif // KCG_UI_CONTROL_H

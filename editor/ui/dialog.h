@@ -19,81 +19,80 @@
 namespace ui {
 
 class Dialog {
- public:
-  // instance: the module holding the template; null means the program.
-  explicit Dialog(int templateId, HINSTANCE instance = nullptr);
-  virtual ~Dialog();
-  Dialog(const Dialog&) = delete;
-  Dialog& operator=(const Dialog&) = delete;
+  public:
+    // instance: the module holding the template; null means the program.
+    explicit Dialog(int templateId, HINSTANCE instance = nullptr);
+    virtual ~Dialog();
+    Dialog(const Dialog &) = delete;
+    Dialog &operator=(const Dialog &) = delete;
 
-  // Creates the window, runs until EndDialog and destroys the window.
-  // Returns the value given to EndDialog, or -1 if the window could not be
-  // created.
-  INT_PTR DoModal(HWND owner = nullptr);
+    // Creates the window, runs until EndDialog and destroys the window.
+    // Returns the value given to EndDialog, or -1 if the window could not be
+    // created.
+    INT_PTR DoModal(HWND owner = nullptr);
 
-  // Creates the window modeless (shown if the template says WS_VISIBLE).
-  bool Create(HWND parent = nullptr);
+    // Creates the window modeless (shown if the template says WS_VISIBLE).
+    bool Create(HWND parent = nullptr);
 
-  // Ends the dialog with a result: a modal loop returns it; a modeless
-  // window is destroyed at once.
-  void EndDialog(INT_PTR result);
+    // Ends the dialog with a result: a modal loop returns it; a modeless
+    // window is destroyed at once.
+    void EndDialog(INT_PTR result);
 
-  HWND hwnd() const { return hwnd_; }
-  HWND Item(int controlId) const { return hwnd_ ? GetDlgItem(hwnd_, controlId) : nullptr; }
-  int TemplateId() const { return templateId_; }
-  HINSTANCE Instance() const { return instance_; }
-  bool HasEnded() const { return ended_; }
-  INT_PTR Result() const { return result_; }
+    HWND hwnd() const { return hwnd_; }
+    HWND Item(int controlId) const { return hwnd_ ? GetDlgItem(hwnd_, controlId) : nullptr; }
+    int TemplateId() const { return templateId_; }
+    HINSTANCE Instance() const { return instance_; }
+    bool HasEnded() const { return ended_; }
+    INT_PTR Result() const { return result_; }
 
-  std::string Title() const;
-  void SetTitle(const std::string& title);
+    std::string Title() const;
+    void SetTitle(const std::string &title);
 
-  // Background and text colour of the dialog and its static controls,
-  // buttons and read-only edits. The default is the classic light grey.
-  void SetColours(COLORREF background, COLORREF text);
+    // Background and text colour of the dialog and its static controls,
+    // buttons and read-only edits. The default is the classic light grey.
+    void SetColours(COLORREF background, COLORREF text);
 
- protected:
-  // Handlers. A bool result says whether the message was handled; when not,
-  // the system's default dialog handling runs.
-  virtual BOOL OnInitDialog() { return TRUE; }  // TRUE: focus to the first tab stop
-  // WM_COMMAND: by default the class's command table, then IDOK and IDCANCEL.
-  virtual bool OnCommand(int id, int code, HWND control);
-  // The class's command table (see command_table.h).
-  virtual bool DispatchCommand(int /*id*/, int /*code*/) { return false; }
-  virtual void OnOK() { EndDialog(IDOK); }
-  virtual void OnCancel() { EndDialog(IDCANCEL); }
-  // WM_NOTIFY: set *result for notifications that expect a value.
-  virtual bool OnNotify(NMHDR* /*header*/, LRESULT* /*result*/) { return false; }
-  virtual bool OnHScroll(int /*code*/, int /*position*/, HWND /*control*/) { return false; }
-  virtual bool OnPaint() { return false; }
-  virtual bool OnSysCommand(WPARAM /*command*/, LPARAM /*lParam*/) { return false; }
-  virtual void OnActivate(int /*state*/, HWND /*other*/) {}
-  // The icon shown while a minimized window is dragged; null for the default.
-  virtual HICON OnQueryDragIcon() { return nullptr; }
-  virtual void OnDestroy() {}
-  // Any other message; set *result and return true to handle it.
-  virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
-                         INT_PTR* /*result*/) {
-    return false;
-  }
+  protected:
+    // Handlers. A bool result says whether the message was handled; when not,
+    // the system's default dialog handling runs.
+    virtual BOOL OnInitDialog() { return TRUE; } // TRUE: focus to the first tab stop
+    // WM_COMMAND: by default the class's command table, then IDOK and IDCANCEL.
+    virtual bool OnCommand(int id, int code, HWND control);
+    // The class's command table (see command_table.h).
+    virtual bool DispatchCommand(int /*id*/, int /*code*/) { return false; }
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // WM_NOTIFY: set *result for notifications that expect a value.
+    virtual bool OnNotify(NMHDR * /*header*/, LRESULT * /*result*/) { return false; }
+    virtual bool OnHScroll(int /*code*/, int /*position*/, HWND /*control*/) { return false; }
+    virtual bool OnPaint() { return false; }
+    virtual bool OnSysCommand(WPARAM /*command*/, LPARAM /*lParam*/) { return false; }
+    virtual void OnActivate(int /*state*/, HWND /*other*/) {}
+    // The icon shown while a minimized window is dragged; null for the default.
+    virtual HICON OnQueryDragIcon() { return nullptr; }
+    virtual void OnDestroy() {}
+    // Any other message; set *result and return true to handle it.
+    virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR * /*result*/) {
+        return false;
+    }
 
- private:
-  static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR ControlColour(HDC dc);
-  void RunModalLoop();
+  private:
+    static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR ControlColour(HDC dc);
+    void RunModalLoop();
 
-  int templateId_;
-  HINSTANCE instance_;
-  HWND hwnd_ = nullptr;
-  bool modal_ = false;
-  bool ended_ = false;
-  INT_PTR result_ = 0;
-  COLORREF background_ = RGB(192, 192, 192);
-  COLORREF text_ = RGB(0, 0, 0);
-  HBRUSH brush_ = nullptr;
+    int templateId_;
+    HINSTANCE instance_;
+    HWND hwnd_ = nullptr;
+    bool modal_ = false;
+    bool ended_ = false;
+    INT_PTR result_ = 0;
+    COLORREF background_ = RGB(192, 192, 192);
+    COLORREF text_ = RGB(0, 0, 0);
+    HBRUSH brush_ = nullptr;
 };
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_DIALOG_H
+#endif // KCG_UI_DIALOG_H

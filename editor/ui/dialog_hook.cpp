@@ -7,18 +7,24 @@ namespace {
 
 // The single replaceable slot. It lives here, behind CurrentDialogHook and
 // ScopedDialogHook, so that nothing else can change it.
-DialogHook*& Slot() {
-  static SystemDialogs system;
-  static DialogHook* current = &system;
-  return current;
+DialogHook *&Slot() {
+    static SystemDialogs system;
+    static DialogHook *current = &system;
+    return current;
 }
 
-}  // namespace
+} // namespace
 
-DialogHook& CurrentDialogHook() { return *Slot(); }
+DialogHook &CurrentDialogHook() {
+    return *Slot();
+}
 
-ScopedDialogHook::ScopedDialogHook(DialogHook& hook) : previous_(Slot()) { Slot() = &hook; }
+ScopedDialogHook::ScopedDialogHook(DialogHook &hook) : previous_(Slot()) {
+    Slot() = &hook;
+}
 
-ScopedDialogHook::~ScopedDialogHook() { Slot() = previous_; }
+ScopedDialogHook::~ScopedDialogHook() {
+    Slot() = previous_;
+}
 
-}  // namespace ui
+} // namespace ui

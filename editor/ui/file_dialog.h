@@ -12,30 +12,30 @@
 namespace ui {
 
 class FileDialog {
- public:
-  // filter: "Name|pattern|...||"; defaultExt as written by the caller (".kcg"
-  // or ""); flags: OFN_ options such as OFN_HIDEREADONLY.
-  FileDialog(FileDialogKind kind, std::string filter, std::string defaultExt,
-             std::string initialFile, DWORD flags);
+  public:
+    // filter: "Name|pattern|...||"; defaultExt as written by the caller (".kcg"
+    // or ""); flags: OFN_ options such as OFN_HIDEREADONLY.
+    FileDialog(FileDialogKind kind, std::string filter, std::string defaultExt, std::string initialFile,
+               DWORD flags);
 
-  void SetTitle(std::string title) { request_.title = std::move(title); }
-  void SetInitialDir(std::string folder) { request_.initialDir = std::move(folder); }
+    void SetTitle(std::string title) { request_.title = std::move(title); }
+    void SetInitialDir(std::string folder) { request_.initialDir = std::move(folder); }
 
-  // Shows the dialog; true when the user confirmed a file.
-  bool Show(HWND owner);
+    // Shows the dialog; true when the user confirmed a file.
+    bool Show(HWND owner);
 
-  // The chosen file after a confirmed Show, with its folder.
-  const std::string& Path() const { return path_; }
-  // The chosen path up to and including its last backslash ("" if none).
-  std::string Folder() const;
-  // The chosen path after its last backslash.
-  std::string FileName() const;
+    // The chosen file after a confirmed Show, with its folder.
+    const std::string &Path() const { return path_; }
+    // The chosen path up to and including its last backslash ("" if none).
+    std::string Folder() const;
+    // The chosen path after its last backslash.
+    std::string FileName() const;
 
- private:
-  FileDialogRequest request_;
-  std::string path_;
+  private:
+    FileDialogRequest request_;
+    std::string path_;
 };
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_FILE_DIALOG_H
+#endif // KCG_UI_FILE_DIALOG_H

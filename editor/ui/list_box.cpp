@@ -4,25 +4,25 @@
 
 namespace ui {
 
-int ListBox::Add(const std::string& text) const {
-  return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+int ListBox::Add(const std::string &text) const {
+    return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
 std::string ListBox::ItemText(int index) const {
-  const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-  if (length == LB_ERR) return std::string();
-  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied =
-      Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
-  if (copied == LB_ERR) return std::string();
-  return std::string(buffer.data());
+    const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    if (length == LB_ERR) return std::string();
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied =
+        Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    if (copied == LB_ERR) return std::string();
+    return std::string(buffer.data());
 }
 
-int ListBox::FindExact(const std::string& text) const {
-  // -1 searches from the start; the system compares without regard to case.
-  const LRESULT index = Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                             reinterpret_cast<LPARAM>(text.c_str()));
-  return index == LB_ERR ? -1 : static_cast<int>(index);
+int ListBox::FindExact(const std::string &text) const {
+    // -1 searches from the start; the system compares without regard to case.
+    const LRESULT index =
+        Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    return index == LB_ERR ? -1 : static_cast<int>(index);
 }
 
-}  // namespace ui
+} // namespace ui

@@ -4,13 +4,13 @@
 
 namespace ui {
 
-int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
-  MessageBoxRequest request;
-  request.owner = owner;
-  request.text = text;
-  request.caption = caption;
-  request.flags = flags;
-  return CurrentDialogHook().ShowMessageBox(request);
+int MessageBox(HWND owner, const std::string &text, const std::string &caption, UINT flags) {
+    MessageBoxRequest request;
+    request.owner = owner;
+    request.text = text;
+    request.caption = caption;
+    request.flags = flags;
+    return CurrentDialogHook().ShowMessageBox(request);
 }
 
-}  // namespace ui
+} // namespace ui

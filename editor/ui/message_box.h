@@ -16,8 +16,8 @@ namespace ui {
 
 // Shows a message box (owner may be null) and returns the button pressed
 // (IDOK, IDCANCEL, IDYES, IDNO, ...). flags are the MB_ constants.
-int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags);
+int MessageBox(HWND owner, const std::string &text, const std::string &caption, UINT flags);
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_MESSAGE_BOX_H
+#endif // KCG_UI_MESSAGE_BOX_H

@@ -7,13 +7,13 @@
 namespace ui {
 
 class Static : public Control {
- public:
-  using Control::Control;
+  public:
+    using Control::Control;
 
-  // The bitmap a picture static shows (it stays owned by whoever loaded it).
-  HBITMAP Bitmap() const { return reinterpret_cast<HBITMAP>(Send(STM_GETIMAGE, IMAGE_BITMAP)); }
+    // The bitmap a picture static shows (it stays owned by whoever loaded it).
+    HBITMAP Bitmap() const { return reinterpret_cast<HBITMAP>(Send(STM_GETIMAGE, IMAGE_BITMAP)); }
 };
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_STATIC_TEXT_H
+#endif // KCG_UI_STATIC_TEXT_H

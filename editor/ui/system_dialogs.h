@@ -8,15 +8,15 @@
 namespace ui {
 
 class SystemDialogs : public DialogHook {
- public:
-  int ShowMessageBox(const MessageBoxRequest& request) override;
-  FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;
+  public:
+    int ShowMessageBox(const MessageBoxRequest &request) override;
+    FileDialogAnswer ShowFileDialog(const FileDialogRequest &request) override;
 };
 
 // "Name|pattern|Name|pattern||" in the form the common dialogs want: the
 // same pieces separated and ended by NUL characters (two at the end).
-std::string FilterForSystem(const std::string& filter);
+std::string FilterForSystem(const std::string &filter);
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_SYSTEM_DIALOGS_H
+#endif // KCG_UI_SYSTEM_DIALOGS_H

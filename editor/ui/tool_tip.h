@@ -12,36 +12,36 @@
 namespace ui {
 
 class ToolTip {
- public:
-  ToolTip() = default;
-  ~ToolTip();
-  ToolTip(const ToolTip&) = delete;
-  ToolTip& operator=(const ToolTip&) = delete;
+  public:
+    ToolTip() = default;
+    ~ToolTip();
+    ToolTip(const ToolTip &) = delete;
+    ToolTip &operator=(const ToolTip &) = delete;
 
-  // Creates the tip window for a dialog (which gets the text requests).
-  bool Create(HWND dialog);
-  // Makes a control a tool, identified by its window.
-  bool AddTool(HWND control) const;
-  // Makes every child control of the dialog a tool; returns how many.
-  int AddChildren() const;
-  int ToolCount() const;
-  void Activate(bool on) const;
-  HWND hwnd() const { return hwnd_; }
+    // Creates the tip window for a dialog (which gets the text requests).
+    bool Create(HWND dialog);
+    // Makes a control a tool, identified by its window.
+    bool AddTool(HWND control) const;
+    // Makes every child control of the dialog a tool; returns how many.
+    int AddChildren() const;
+    int ToolCount() const;
+    void Activate(bool on) const;
+    HWND hwnd() const { return hwnd_; }
 
-  // For a dialog's OnNotify: the control whose tip text is asked for, or null
-  // when the notification is no text request or its tool is not identified
-  // by its window.
-  static HWND RequestedTool(const NMHDR* header);
-  // Answers a text request; at most 79 characters are passed on.
-  static void AnswerRequest(NMHDR* header, const std::string& text);
+    // For a dialog's OnNotify: the control whose tip text is asked for, or null
+    // when the notification is no text request or its tool is not identified
+    // by its window.
+    static HWND RequestedTool(const NMHDR *header);
+    // Answers a text request; at most 79 characters are passed on.
+    static void AnswerRequest(NMHDR *header, const std::string &text);
 
-  static constexpr std::size_t kMaxTipLength = 79;
+    static constexpr std::size_t kMaxTipLength = 79;
 
- private:
-  HWND hwnd_ = nullptr;
-  HWND dialog_ = nullptr;
+  private:
+    HWND hwnd_ = nullptr;
+    HWND dialog_ = nullptr;
 };
 
-}  // namespace ui
+} // namespace ui
 
-#endif  // KCG_UI_TOOL_TIP_H
+#endif // KCG_UI_TOOL_TIP_H

@@ -17,4 +17,4 @@
 #include "static_text.h"
 #include "tool_tip.h"
 
-#endif  // KCG_UI_UI_H
+#endif // KCG_UI_UI_H

@@ -9,7 +9,9 @@
 
 namespace {
 
-void Copy(char *dst, size_t size, const char *src) { std::snprintf(dst, size, "%s", src); }
+void Copy(char *dst, size_t size, const char *src) {
+    std::snprintf(dst, size, "%s", src);
+}
 
 void FillGeneral(TlConfig *cfg) {
     cfg->versionMajor = 5;
@@ -23,9 +25,9 @@ void FillGeneral(TlConfig *cfg) {
     Copy(cfg->driverType, sizeof cfg->driverType, "KAVELIN");
     for (const char *exe : {"harbour.exe", "harbour95.exe", "hrsetup.exe"})
         TlAppendString(&cfg->executables, &cfg->executableCount, exe);
-    for (const char *line : {"Move the ball forward to accelerate, back to brake.",
-                             "Twist it left or right to steer the boat.",
-                             "Press A to fire the horn, B to drop anchor."})
+    for (const char *line :
+         {"Move the ball forward to accelerate, back to brake.", "Twist it left or right to steer the boat.",
+          "Press A to fire the horn, B to drop anchor."})
         TlAppendString(&cfg->instructions, &cfg->instructionCount, line);
     cfg->showInstructions = TL_SHOW_TRUE;
     const char *pos[TL_AXES] = {"Right", "Up", "Forward", "Roll Right", "Pitch Up", "Turn Right"};
@@ -58,7 +60,8 @@ void FillDevice(TlConfig *cfg, int d, int curvePoints, bool controls) {
     cfg->buttonUser[d][0] = {TL_SOURCE_MASK, 0, TL_FUNCTION_HOLD, 0.0f};
     cfg->buttonUser[d][1] = {TL_SOURCE_CHARACTER, 1, TL_FUNCTION_REPEAT_CONSTANT, 2.5f};
     cfg->motionMapPosUser[d][2] = {TL_SOURCE_MASK, 2, TL_FUNCTION_SINGLE, 40.0f, 60.0f, 0.0f};
-    for (int a = 0; a < TL_AXES; ++a) cfg->tuningScalars[d][a] = 0.5f + 0.25f * a;
+    for (int a = 0; a < TL_AXES; ++a)
+        cfg->tuningScalars[d][a] = 0.5f + 0.25f * a;
     for (int c = 0; c < TL_CURVES; ++c) {
         if (controls) cfg->curveControlValid[d][c] = 1;
         if (curvePoints == 0) continue;
@@ -92,5 +95,6 @@ void FillLarge(TlConfig *cfg) {
         std::snprintf(cfg->buttonNumbers[i].label, TL_BUTTON_NAME_SIZE, "Button %d", i + 1);
         cfg->buttonNumbers[i].number = i + 1;
     }
-    for (int d = 0; d < TL_DEVICES; ++d) FillDevice(cfg, d, 30, true);
+    for (int d = 0; d < TL_DEVICES; ++d)
+        FillDevice(cfg, d, 30, true);
 }

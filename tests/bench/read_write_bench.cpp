@@ -38,7 +38,8 @@ Fixture Make(const char *name, void (*fill)(TlConfig *)) {
     f.path = Folder() + "/kcg-bench-" + name + ".kcg";
     TlInitConfig(&f.cfg);
     fill(&f.cfg);
-    if (TlWriteConfigFile(&f.cfg, f.path.c_str()) != 0) std::fprintf(stderr, "cannot write %s\n", f.path.c_str());
+    if (TlWriteConfigFile(&f.cfg, f.path.c_str()) != 0)
+        std::fprintf(stderr, "cannot write %s\n", f.path.c_str());
     std::ifstream in(f.path, std::ios::binary);
     f.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return f;

@@ -192,7 +192,6 @@ void EditorTest::CloseEditor(Editor &editor, WayToClose way) {
     EXPECT_TRUE(ended) << "the editor did not end";
 }
 
-
 std::vector<e2e::MonitorStart> EditorTest::WaitForMonitorStarts(size_t count) const {
     std::vector<e2e::MonitorStart> starts;
     e2e::WaitUntil(

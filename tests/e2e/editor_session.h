@@ -4,8 +4,8 @@
 #ifndef KCG_E2E_EDITOR_SESSION_H
 #define KCG_E2E_EDITOR_SESSION_H
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -93,7 +93,9 @@ class EditorTest : public ::testing::Test {
     std::vector<e2e::MonitorStart> MonitorStarts() const { return e2e::MonitorStarts(installRoot_); }
     // The monitor's shut-down (from the editor's folder) and restart (from the
     // installation folder) as its log records them.
-    e2e::MonitorStart MonitorShutDown() const { return {installRoot_ + "\\kavmon.exe -close", EditorFolder()}; }
+    e2e::MonitorStart MonitorShutDown() const {
+        return {installRoot_ + "\\kavmon.exe -close", EditorFolder()};
+    }
     e2e::MonitorStart MonitorRestart() const { return {installRoot_ + "\\kavmon.exe", installRoot_}; }
     // Waits until the monitor's log holds count starts (at most the bound).
     std::vector<e2e::MonitorStart> WaitForMonitorStarts(size_t count) const;

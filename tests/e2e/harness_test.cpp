@@ -2,9 +2,9 @@
 // whole, waits keep their bounds, and message boxes of another
 // thread are found, read and answered. Controls are exercised by every editor
 // test that fills in a screen.
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <future>

@@ -23,11 +23,21 @@ class RefusalTest : public EditorTest, public ::testing::WithParamInterface<Miss
 TEST_P(RefusalTest, ShowsTheNotFoundMessageAndEndsWithoutTouchingTheMonitor) {
     e2e::InstallationParts parts;
     switch (GetParam()) {
-    case Missing::kKey: ASSERT_TRUE(registry_.RemoveKey()); break;
-    case Missing::kValue: ASSERT_TRUE(registry_.RemoveValue()); break;
-    case Missing::kFolderOfValue: ASSERT_TRUE(registry_.Set(InstallRoot() + "\\nowhere")); break;
-    case Missing::kHelpFile: parts.helpFile = false; break;
-    case Missing::kWindowsConfigFolder: parts.winConfigFolder = false; break;
+    case Missing::kKey:
+        ASSERT_TRUE(registry_.RemoveKey());
+        break;
+    case Missing::kValue:
+        ASSERT_TRUE(registry_.RemoveValue());
+        break;
+    case Missing::kFolderOfValue:
+        ASSERT_TRUE(registry_.Set(InstallRoot() + "\\nowhere"));
+        break;
+    case Missing::kHelpFile:
+        parts.helpFile = false;
+        break;
+    case Missing::kWindowsConfigFolder:
+        parts.winConfigFolder = false;
+        break;
     }
     LayOutInstallation(parts);
 

@@ -44,7 +44,8 @@ TEST_P(MonitorRestartTest, MonitorRunsAgainHoweverTheEditorIsClosed) {
     EXPECT_EQ(WaitForMonitorStarts(2), (std::vector<e2e::MonitorStart>{MonitorShutDown(), MonitorRestart()}));
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWay, MonitorRestartTest, ::testing::Values(WayToClose::kEscape, WayToClose::kMenuExit),
+INSTANTIATE_TEST_SUITE_P(EachWay, MonitorRestartTest,
+                         ::testing::Values(WayToClose::kEscape, WayToClose::kMenuExit),
                          [](const ::testing::TestParamInfo<WayToClose> &info) {
                              return std::string(info.index == 0 ? "Escape" : "MenuExit");
                          });

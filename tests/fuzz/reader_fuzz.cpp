@@ -14,9 +14,8 @@ namespace {
 // The fields that show whether both lookup methods saw the same entries.
 bool SameSummary(const TlConfig &a, const TlConfig &b) {
     return a.versionMajor == b.versionMajor && a.owner == b.owner && a.platform == b.platform &&
-           std::strcmp(a.applicationName, b.applicationName) == 0 &&
-           a.executableCount == b.executableCount && a.customCount == b.customCount &&
-           a.buttonMaskCount == b.buttonMaskCount &&
+           std::strcmp(a.applicationName, b.applicationName) == 0 && a.executableCount == b.executableCount &&
+           a.customCount == b.customCount && a.buttonMaskCount == b.buttonMaskCount &&
            std::memcmp(a.devicePresent, b.devicePresent, sizeof a.devicePresent) == 0 &&
            std::memcmp(a.nullRegionUser, b.nullRegionUser, sizeof a.nullRegionUser) == 0 &&
            std::memcmp(a.curveGiven, b.curveGiven, sizeof a.curveGiven) == 0;

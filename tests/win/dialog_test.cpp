@@ -19,182 +19,182 @@
 
 namespace {
 
-constexpr UINT kEndWith = WM_APP + 1;  // wParam: the result to end with
+constexpr UINT kEndWith = WM_APP + 1; // wParam: the result to end with
 
 // A small dialog (the File Revision Number template) that records what its
 // handlers saw.
 class Probe : public ui::Dialog {
- public:
-  Probe() : ui::Dialog(IDD_FILE_REVISION) {}
+  public:
+    Probe() : ui::Dialog(IDD_FILE_REVISION) {}
 
-  std::vector<std::string> calls;
-  bool throwOnMajor = false;
-  std::function<void(Probe&)> onInit;
-  HWND watchOwner = nullptr;
-  bool ownerWasEnabled = true;
+    std::vector<std::string> calls;
+    bool throwOnMajor = false;
+    std::function<void(Probe &)> onInit;
+    HWND watchOwner = nullptr;
+    bool ownerWasEnabled = true;
 
- protected:
-  BOOL OnInitDialog() override {
-    calls.push_back("init");
-    if (onInit) onInit(*this);
-    return TRUE;
-  }
+  protected:
+    BOOL OnInitDialog() override {
+        calls.push_back("init");
+        if (onInit) onInit(*this);
+        return TRUE;
+    }
 
-  bool DispatchCommand(int id, int code) override {
-    static const ui::Command<Probe> kCommands[] = {
-        {IDOK, BN_CLICKED, &Probe::OnAccept},
-        {IDC_REVISION_MAJOR, EN_CHANGE, &Probe::OnMajorChanged},
-        {IDC_REVISION_MINOR, ui::kAnyCode, &Probe::OnRow, 7},
-    };
-    return ui::DispatchCommand(*this, kCommands, id, code);
-  }
+    bool DispatchCommand(int id, int code) override {
+        static const ui::Command<Probe> kCommands[] = {
+            {IDOK, BN_CLICKED, &Probe::OnAccept},
+            {IDC_REVISION_MAJOR, EN_CHANGE, &Probe::OnMajorChanged},
+            {IDC_REVISION_MINOR, ui::kAnyCode, &Probe::OnRow, 7},
+        };
+        return ui::DispatchCommand(*this, kCommands, id, code);
+    }
 
-  void OnCancel() override {
-    calls.push_back("cancel");
-    ui::Dialog::OnCancel();
-  }
+    void OnCancel() override {
+        calls.push_back("cancel");
+        ui::Dialog::OnCancel();
+    }
 
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR* result) override {
-    if (message != kEndWith) return false;
-    if (watchOwner) ownerWasEnabled = IsWindowEnabled(watchOwner) != FALSE;
-    EndDialog(static_cast<INT_PTR>(wParam));
-    *result = TRUE;
-    return true;
-  }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR *result) override {
+        if (message != kEndWith) return false;
+        if (watchOwner) ownerWasEnabled = IsWindowEnabled(watchOwner) != FALSE;
+        EndDialog(static_cast<INT_PTR>(wParam));
+        *result = TRUE;
+        return true;
+    }
 
- private:
-  void OnAccept() { calls.push_back("accept"); }
-  void OnMajorChanged() {
-    calls.push_back("major");
-    if (throwOnMajor) throw std::runtime_error("handler failed");
-  }
-  void OnRow(int row) { calls.push_back("row " + std::to_string(row)); }
+  private:
+    void OnAccept() { calls.push_back("accept"); }
+    void OnMajorChanged() {
+        calls.push_back("major");
+        if (throwOnMajor) throw std::runtime_error("handler failed");
+    }
+    void OnRow(int row) { calls.push_back("row " + std::to_string(row)); }
 };
 
 class DialogTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { ui::App().InitCommonControls(); }
+  protected:
+    static void SetUpTestSuite() { ui::App().InitCommonControls(); }
 
-  // A thread timer that ends any modal loop with WM_QUIT if a test's own
-  // ending never comes.
-  void SetUp() override {
-    watchdog_ = SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); });
-  }
-  void TearDown() override {
-    KillTimer(nullptr, watchdog_);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      EXPECT_NE(msg.message, static_cast<UINT>(WM_QUIT)) << "a loop was left by the watchdog";
+    // A thread timer that ends any modal loop with WM_QUIT if a test's own
+    // ending never comes.
+    void SetUp() override {
+        watchdog_ = SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); });
     }
-  }
+    void TearDown() override {
+        KillTimer(nullptr, watchdog_);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            EXPECT_NE(msg.message, static_cast<UINT>(WM_QUIT)) << "a loop was left by the watchdog";
+        }
+    }
 
-  static int Count(const std::vector<std::string>& calls, const std::string& call) {
-    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-  }
+    static int Count(const std::vector<std::string> &calls, const std::string &call) {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
 
- private:
-  UINT_PTR watchdog_ = 0;
+  private:
+    UINT_PTR watchdog_ = 0;
 };
 
 TEST_F(DialogTest, MessageTableRunsTheHandlerOfControlAndNotification) {
-  Probe probe;
-  ASSERT_TRUE(probe.Create());
+    Probe probe;
+    ASSERT_TRUE(probe.Create());
 
-  ui::Button(probe.Item(IDOK)).Click();
-  EXPECT_EQ(Count(probe.calls, "accept"), 1);
-  EXPECT_NE(probe.hwnd(), nullptr) << "the table took OK; the default OK action did not run";
+    ui::Button(probe.Item(IDOK)).Click();
+    EXPECT_EQ(Count(probe.calls, "accept"), 1);
+    EXPECT_NE(probe.hwnd(), nullptr) << "the table took OK; the default OK action did not run";
 
-  SetWindowTextA(probe.Item(IDC_REVISION_MAJOR), "12");
-  EXPECT_EQ(Count(probe.calls, "major"), 1) << "EN_CHANGE only, not EN_UPDATE";
+    SetWindowTextA(probe.Item(IDC_REVISION_MAJOR), "12");
+    EXPECT_EQ(Count(probe.calls, "major"), 1) << "EN_CHANGE only, not EN_UPDATE";
 
-  // A row entry with any notification code hands its row to the handler.
-  SetWindowTextA(probe.Item(IDC_REVISION_MINOR), "3");
-  EXPECT_GE(Count(probe.calls, "row 7"), 1);
+    // A row entry with any notification code hands its row to the handler.
+    SetWindowTextA(probe.Item(IDC_REVISION_MINOR), "3");
+    EXPECT_GE(Count(probe.calls, "row 7"), 1);
 
-  // Not in the table: Cancel falls through to OnCancel, which ends the
-  // modeless dialog by destroying it.
-  ui::Button(probe.Item(IDCANCEL)).Click();
-  EXPECT_EQ(Count(probe.calls, "cancel"), 1);
-  EXPECT_EQ(probe.hwnd(), nullptr);
-  EXPECT_TRUE(probe.HasEnded());
-  EXPECT_EQ(probe.Result(), IDCANCEL);
+    // Not in the table: Cancel falls through to OnCancel, which ends the
+    // modeless dialog by destroying it.
+    ui::Button(probe.Item(IDCANCEL)).Click();
+    EXPECT_EQ(Count(probe.calls, "cancel"), 1);
+    EXPECT_EQ(probe.hwnd(), nullptr);
+    EXPECT_TRUE(probe.HasEnded());
+    EXPECT_EQ(probe.Result(), IDCANCEL);
 }
 
 TEST_F(DialogTest, WindowAndObjectLiveAndDieTogether) {
-  HWND window;
-  {
-    Probe probe;
-    ASSERT_TRUE(probe.Create());
-    window = probe.hwnd();
-    EXPECT_EQ(GetWindowLongPtrA(window, DWLP_USER), reinterpret_cast<LONG_PTR>(&probe));
-    EXPECT_FALSE(probe.Create()) << "one window per object";
-    DestroyWindow(window);
-    EXPECT_EQ(probe.hwnd(), nullptr) << "the procedure let go of the window";
-    ASSERT_TRUE(probe.Create()) << "the object can build a new window afterwards";
-    EXPECT_EQ(Count(probe.calls, "init"), 2);
-    window = probe.hwnd();
-  }
-  EXPECT_FALSE(IsWindow(window)) << "destroying the object destroys its window";
+    HWND window;
+    {
+        Probe probe;
+        ASSERT_TRUE(probe.Create());
+        window = probe.hwnd();
+        EXPECT_EQ(GetWindowLongPtrA(window, DWLP_USER), reinterpret_cast<LONG_PTR>(&probe));
+        EXPECT_FALSE(probe.Create()) << "one window per object";
+        DestroyWindow(window);
+        EXPECT_EQ(probe.hwnd(), nullptr) << "the procedure let go of the window";
+        ASSERT_TRUE(probe.Create()) << "the object can build a new window afterwards";
+        EXPECT_EQ(Count(probe.calls, "init"), 2);
+        window = probe.hwnd();
+    }
+    EXPECT_FALSE(IsWindow(window)) << "destroying the object destroys its window";
 }
 
 TEST_F(DialogTest, AFailingHandlerDoesNotEndTheDialog) {
-  Probe probe;
-  probe.throwOnMajor = true;
-  ASSERT_TRUE(probe.Create());
-  SetWindowTextA(probe.Item(IDC_REVISION_MAJOR), "1");
-  EXPECT_EQ(Count(probe.calls, "major"), 1);
-  ui::Button(probe.Item(IDOK)).Click();
-  EXPECT_EQ(Count(probe.calls, "accept"), 1) << "the dialog still answers";
+    Probe probe;
+    probe.throwOnMajor = true;
+    ASSERT_TRUE(probe.Create());
+    SetWindowTextA(probe.Item(IDC_REVISION_MAJOR), "1");
+    EXPECT_EQ(Count(probe.calls, "major"), 1);
+    ui::Button(probe.Item(IDOK)).Click();
+    EXPECT_EQ(Count(probe.calls, "accept"), 1) << "the dialog still answers";
 }
 
 TEST_F(DialogTest, ModalLoopRunsUntilEndDialogWithTheOwnerDisabled) {
-  Probe owner;
-  ASSERT_TRUE(owner.Create());
-  Probe probe;
-  probe.watchOwner = owner.hwnd();
-  probe.onInit = [](Probe& self) { PostMessageA(self.hwnd(), kEndWith, 42, 0); };
+    Probe owner;
+    ASSERT_TRUE(owner.Create());
+    Probe probe;
+    probe.watchOwner = owner.hwnd();
+    probe.onInit = [](Probe &self) { PostMessageA(self.hwnd(), kEndWith, 42, 0); };
 
-  EXPECT_EQ(probe.DoModal(owner.hwnd()), 42);
-  EXPECT_FALSE(probe.ownerWasEnabled) << "the owner takes no input during the loop";
-  EXPECT_TRUE(IsWindowEnabled(owner.hwnd())) << "and gets it back afterwards";
-  EXPECT_EQ(probe.hwnd(), nullptr);
+    EXPECT_EQ(probe.DoModal(owner.hwnd()), 42);
+    EXPECT_FALSE(probe.ownerWasEnabled) << "the owner takes no input during the loop";
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd())) << "and gets it back afterwards";
+    EXPECT_EQ(probe.hwnd(), nullptr);
 }
 
 TEST_F(DialogTest, EndDialogDuringInitialisationReturnsAtOnceAndNoTemplateFails) {
-  Probe probe;
-  probe.onInit = [](Probe& self) { self.EndDialog(7); };
-  EXPECT_EQ(probe.DoModal(), 7);
-  EXPECT_EQ(probe.calls, std::vector<std::string>{"init"});
-  ui::Dialog missing(31999);
-  EXPECT_EQ(missing.DoModal(), -1);
+    Probe probe;
+    probe.onInit = [](Probe &self) { self.EndDialog(7); };
+    EXPECT_EQ(probe.DoModal(), 7);
+    EXPECT_EQ(probe.calls, std::vector<std::string>{"init"});
+    ui::Dialog missing(31999);
+    EXPECT_EQ(missing.DoModal(), -1);
 }
 
 TEST_F(DialogTest, QuitMessageLeavesTheLoopAndStaysForTheOuterLoop) {
-  Probe probe;
-  probe.onInit = [](Probe&) { PostQuitMessage(3); };
-  probe.DoModal();
-  EXPECT_EQ(probe.hwnd(), nullptr);
-  MSG msg;
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(msg.wParam, 3u);
+    Probe probe;
+    probe.onInit = [](Probe &) { PostQuitMessage(3); };
+    probe.DoModal();
+    EXPECT_EQ(probe.hwnd(), nullptr);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
 }
 
 TEST_F(DialogTest, StaticControlsGetTheDialogColours) {
-  Probe probe;
-  ASSERT_TRUE(probe.Create());
-  HDC dc = CreateCompatibleDC(nullptr);
-  auto colour = [&](UINT message) {
-    const LRESULT brush = SendMessageA(probe.hwnd(), message, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(probe.Item(IDOK)));
-    EXPECT_NE(brush, 0);
-    return GetBkColor(dc);
-  };
-  EXPECT_EQ(colour(WM_CTLCOLORSTATIC), RGB(192, 192, 192)) << "the classic light grey";
-  EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
-  probe.SetColours(RGB(10, 20, 30), RGB(200, 100, 0));
-  EXPECT_EQ(colour(WM_CTLCOLORDLG), RGB(10, 20, 30));
-  EXPECT_EQ(GetTextColor(dc), RGB(200, 100, 0));
-  DeleteDC(dc);
+    Probe probe;
+    ASSERT_TRUE(probe.Create());
+    HDC dc = CreateCompatibleDC(nullptr);
+    auto colour = [&](UINT message) {
+        const LRESULT brush = SendMessageA(probe.hwnd(), message, reinterpret_cast<WPARAM>(dc),
+                                           reinterpret_cast<LPARAM>(probe.Item(IDOK)));
+        EXPECT_NE(brush, 0);
+        return GetBkColor(dc);
+    };
+    EXPECT_EQ(colour(WM_CTLCOLORSTATIC), RGB(192, 192, 192)) << "the classic light grey";
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
+    probe.SetColours(RGB(10, 20, 30), RGB(200, 100, 0));
+    EXPECT_EQ(colour(WM_CTLCOLORDLG), RGB(10, 20, 30));
+    EXPECT_EQ(GetTextColor(dc), RGB(200, 100, 0));
+    DeleteDC(dc);
 }
 
-}  // namespace
+} // namespace

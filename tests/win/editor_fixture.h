@@ -3,8 +3,8 @@
 #ifndef KCG_TESTS_WIN_EDITOR_FIXTURE_H
 #define KCG_TESTS_WIN_EDITOR_FIXTURE_H
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <commctrl.h>
 

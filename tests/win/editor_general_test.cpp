@@ -42,9 +42,10 @@ TEST_F(GeneralScreen, NextChecksInOrderAndSendsTheFocusToWhatNeedsCorrecting) {
         {"blanks for a title", [&] { Type(IDC_GAME_TITLE, " \t "); }, "Game Title Missing", IDC_GAME_TITLE},
         {"a maker's title in other letters", [&] { Type(IDC_GAME_TITLE, "  nebula LANCERS "); },
          "Invalid Game Title", IDC_GAME_TITLE},
-        {"256 characters", [&] { Type(IDC_GAME_TITLE, longest + "L"); }, "Game Title Too Long", IDC_GAME_TITLE},
-        {"255 characters and no executable", [&] { Type(IDC_GAME_TITLE, longest); }, "Executable Name Missing",
-         IDC_EXE_NAME},
+        {"256 characters", [&] { Type(IDC_GAME_TITLE, longest + "L"); }, "Game Title Too Long",
+         IDC_GAME_TITLE},
+        {"255 characters and no executable", [&] { Type(IDC_GAME_TITLE, longest); },
+         "Executable Name Missing", IDC_EXE_NAME},
         {"no label",
          [&] {
              Type(IDC_EXE_NAME, "deep.exe");

@@ -1,8 +1,8 @@
 // The pictures as the main dialog converts and draws them: drawn through the
 // editor's palette they must give what the system itself draws from the
 // bitmap resources, and damaged bitmaps are refused.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>

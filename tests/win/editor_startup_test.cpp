@@ -28,7 +28,9 @@ class RecordingSystem : public StartupSystem {
         log.push_back("start " + line + (dialog && dialog->hwnd() ? " while the dialog runs" : "") +
                       " after " + std::to_string(boxes ? boxes->MessageBoxes().size() : 0) + " messages");
     }
-    void ShowHelp(const std::string &file, unsigned, unsigned long) override { log.push_back("help " + file); }
+    void ShowHelp(const std::string &file, unsigned, unsigned long) override {
+        log.push_back("help " + file);
+    }
 
     std::string commandLine = "kcgedit.exe";
     std::optional<std::string> installValue;

@@ -22,7 +22,7 @@ enum ExitStatus {
 
 // A TlConfig that is initialised on creation and released on every path out.
 class ScopedConfig {
-public:
+  public:
     ScopedConfig() { TlInitConfig(&config_); }
     ~ScopedConfig() { TlFreeConfig(&config_); }
     ScopedConfig(const ScopedConfig &) = delete;
@@ -30,11 +30,11 @@ public:
 
     TlConfig *get() { return &config_; }
 
-private:
+  private:
     TlConfig config_;
 };
 
-}  // namespace kcg
+} // namespace kcg
 
 // kcg check FILE...: reads each file, prints "FILE: ok" or "FILE: <reason>".
 int RunCheck(int argc, char **argv);

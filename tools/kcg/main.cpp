@@ -18,8 +18,8 @@ namespace {
 struct Command {
     const char *name;
     int (*run)(int argc, char **argv);
-    const char *arguments;  // shown after the name in usage lines
-    const char *help;       // one line for --help
+    const char *arguments; // shown after the name in usage lines
+    const char *help;      // one line for --help
 };
 
 const Command kCommands[] = {
@@ -74,7 +74,7 @@ int UsageError(const char *what) {
     return kcg::kExitUsage;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv) {
     if (argc < 2) return UsageError("missing command");

@@ -9,18 +9,25 @@ namespace {
 // The keyword a game developer has to look at, for each required entry.
 const char *EntryKeyword(TlEntry entry) {
     switch (entry) {
-    case TL_ENTRY_VERSION: return "VERSION";
-    case TL_ENTRY_APPLICATION_NUMBER: return "APPLICATION_NUMBER";
-    case TL_ENTRY_FILE_REVISION_NUMBER: return "FILE_REVISION_NUMBER";
-    case TL_ENTRY_APPLICATION_NAME: return "APPLICATION_NAME";
-    case TL_ENTRY_OWNER: return "OWNER";
-    case TL_ENTRY_PLATFORM: return "PLATFORM";
-    case TL_ENTRY_NONE: break;
+    case TL_ENTRY_VERSION:
+        return "VERSION";
+    case TL_ENTRY_APPLICATION_NUMBER:
+        return "APPLICATION_NUMBER";
+    case TL_ENTRY_FILE_REVISION_NUMBER:
+        return "FILE_REVISION_NUMBER";
+    case TL_ENTRY_APPLICATION_NAME:
+        return "APPLICATION_NAME";
+    case TL_ENTRY_OWNER:
+        return "OWNER";
+    case TL_ENTRY_PLATFORM:
+        return "PLATFORM";
+    case TL_ENTRY_NONE:
+        break;
     }
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 std::string ReadResultText(const TlReadReport &report) {
     switch (report.result) {
@@ -75,4 +82,4 @@ bool CollectOperands(int argc, char **argv, std::vector<std::string> *operands) 
     return true;
 }
 
-}  // namespace kcg
+} // namespace kcg

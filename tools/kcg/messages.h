@@ -26,6 +26,6 @@ void ReportUsageError(const char *command, const std::string &what);
 // the result is false.
 bool CollectOperands(int argc, char **argv, std::vector<std::string> *operands);
 
-}  // namespace kcg
+} // namespace kcg
 
 #endif

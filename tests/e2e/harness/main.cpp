@@ -213,20 +213,13 @@ bool Pause(const Run &, const std::vector<std::string> &a) {
 }
 
 const Step kSteps[] = {
-    {"start", 2, Start},
-    {"wait-window", 1, WaitWindow},
-    {"wait-gone", 1, WaitGone},
-    {"rect", 1, Rect},
-    {"answer", 2, Answer},
-    {"set-text", 3, SetText},
-    {"type", 3, Type},
-    {"press", 2, Press},
-    {"command", 2, Command},
-    {"click", 2, Click},
-    {"choose", 3, Choose},
-    {"text", 2, Text},
-    {"close", 1, Close},
-    {"end", 1, End},
+    {"start", 2, Start},        {"wait-window", 1, WaitWindow},
+    {"wait-gone", 1, WaitGone}, {"rect", 1, Rect},
+    {"answer", 2, Answer},      {"set-text", 3, SetText},
+    {"type", 3, Type},          {"press", 2, Press},
+    {"command", 2, Command},    {"click", 2, Click},
+    {"choose", 3, Choose},      {"text", 2, Text},
+    {"close", 1, Close},        {"end", 1, End},
     {"sleep", 1, Pause},
 };
 

@@ -15,8 +15,7 @@ namespace {
 
 // What the writer shows of a fresh record is compared with defaults.kcg by the
 // golden tests; these are the members a written file does not show.
-TEST(Defaults, FreshRecord)
-{
+TEST(Defaults, FreshRecord) {
     TlConfig c;
     TlInitConfig(&c);
     EXPECT_EQ(c.highPassFilterCurrent, 0x18);
@@ -40,15 +39,15 @@ TEST(Defaults, FreshRecord)
                     EXPECT_EQ(c.curveControl[d][curve].column[col][row], table[col][row]);
                 EXPECT_EQ(c.curveControl[d][curve].column[col][8], 0.0f);
             }
-            EXPECT_EQ(c.curveControlValid[d][curve] + c.curveGiven[d][curve] + c.curve[d][curve].pointCount, 0);
+            EXPECT_EQ(c.curveControlValid[d][curve] + c.curveGiven[d][curve] + c.curve[d][curve].pointCount,
+                      0);
         }
     }
 }
 
 // The listed tables follow their formulas to within the last decimal, so a
 // mistyped digit shows up here.
-TEST(Defaults, CurveTablesFollowTheirFormulas)
-{
+TEST(Defaults, CurveTablesFollowTheirFormulas) {
     const struct {
         const TlPoint *points;
         int count, steps; // x = k / steps
@@ -63,7 +62,8 @@ TEST(Defaults, CurveTablesFollowTheirFormulas)
         for (int k = 0; k <= t.steps; ++k) {
             const double x = static_cast<double>(k) / t.steps;
             EXPECT_NEAR(t.points[k].x, x, 1.5e-6) << t.steps << ": " << k;
-            EXPECT_NEAR(t.points[k].y, t.cubic ? (x * x * x + x * x) / 2 : x * x, 1.5e-6) << t.steps << ": " << k;
+            EXPECT_NEAR(t.points[k].y, t.cubic ? (x * x * x + x * x) / 2 : x * x, 1.5e-6)
+                << t.steps << ": " << k;
         }
         if (t.count > t.steps + 1) { // TV and RV end at (1.73205, 1.73205)
             EXPECT_EQ(t.points[t.count - 1].y, 1.73205f);
@@ -72,8 +72,7 @@ TEST(Defaults, CurveTablesFollowTheirFormulas)
     EXPECT_EQ(TlDosButtonCurve[19].y, 0.879937f); // the table, not the formula
 }
 
-TEST(Lifecycle, InitOverwritesWhateverWasThere)
-{
+TEST(Lifecycle, InitOverwritesWhateverWasThere) {
     TlConfig garbage, clean;
     std::memset(&garbage, 0xA5, sizeof garbage);
     std::memset(&clean, 0, sizeof clean);
@@ -87,8 +86,7 @@ TEST(Lifecycle, InitOverwritesWhateverWasThere)
     TlInitConfig(nullptr);
 }
 
-TEST(Lifecycle, FreeReleasesWhatTheRecordOwnsAndResets)
-{
+TEST(Lifecycle, FreeReleasesWhatTheRecordOwnsAndResets) {
     TlConfig cfg;
     TlInitConfig(&cfg);
     TlAppendString(&cfg.executables, &cfg.executableCount, "A.EXE");
@@ -123,8 +121,7 @@ TEST(Lifecycle, FreeReleasesWhatTheRecordOwnsAndResets)
     TlFreeConfig(nullptr);
 }
 
-TEST(Lifecycle, FreeStringArrayAndFreeCurve)
-{
+TEST(Lifecycle, FreeStringArrayAndFreeCurve) {
     char **list = static_cast<char **>(std::malloc(3 * sizeof(char *)));
     list[0] = static_cast<char *>(std::malloc(2));
     list[1] = nullptr; // skipped
@@ -144,8 +141,7 @@ TEST(Lifecycle, FreeStringArrayAndFreeCurve)
     TlFreeCurve(nullptr);
 }
 
-TEST(AppendString, CodesFailuresAndCopiesInOrder)
-{
+TEST(AppendString, CodesFailuresAndCopiesInOrder) {
     char **list = nullptr;
     int32_t count = -1; // taken as an empty list
     EXPECT_EQ(TlAppendString(nullptr, &count, "x"), -1);
@@ -170,8 +166,7 @@ TEST(AppendString, CodesFailuresAndCopiesInOrder)
     TlFreeStringArray(count, list);
 }
 
-TEST(WordTables, ExactLookup)
-{
+TEST(WordTables, ExactLookup) {
     EXPECT_EQ(TlWordIndex(TlPlatformWords, 4, "WINDOWS_NT"), TL_PLATFORM_WINDOWS_NT);
     EXPECT_EQ(TlWordIndex(TlOwnerWords, 3, "user"), -1);
     EXPECT_EQ(TlWordIndex(TlOwnerWords, 3, "USERS"), -1);

@@ -14,28 +14,22 @@
 
 namespace {
 
-template <typename T>
-T *HeapArray(size_t count)
-{
+template <typename T> T *HeapArray(size_t count) {
     return static_cast<T *>(std::calloc(count, sizeof(T)));
 }
 
-template <size_t N>
-void Copy(char (&field)[N], const char *text)
-{
+template <size_t N> void Copy(char (&field)[N], const char *text) {
     const size_t length = std::min(std::strlen(text), N - 1);
     std::memcpy(field, text, length);
     field[length] = '\0';
 }
 
-void AddStrings(char ***array, int32_t *count, std::initializer_list<const char *> texts)
-{
+void AddStrings(char ***array, int32_t *count, std::initializer_list<const char *> texts) {
     for (const char *text : texts)
         TlAppendString(array, count, text);
 }
 
-void GivePoints(TlConfig *cfg, int d, int c, std::initializer_list<TlPoint> points)
-{
+void GivePoints(TlConfig *cfg, int d, int c, std::initializer_list<TlPoint> points) {
     TlCurve &curve = cfg->curve[d][c];
     curve.pointCount = static_cast<int32_t>(points.size());
     curve.points = HeapArray<TlPoint>(points.size());
@@ -43,8 +37,7 @@ void GivePoints(TlConfig *cfg, int d, int c, std::initializer_list<TlPoint> poin
     cfg->curveGiven[d][c] = cfg->curveOwned[d][c] = 1;
 }
 
-void FillGeneral(TlConfig *cfg)
-{
+void FillGeneral(TlConfig *cfg) {
     cfg->versionMajor = 5;
     cfg->applicationNumberMajor = 4;
     cfg->applicationNumberMinor = 81;
@@ -69,8 +62,9 @@ void FillGeneral(TlConfig *cfg)
     AddStrings(&cfg->instructions, &cfg->instructionCount,
                {"Start the game.", "Choose \"Joystick\", then Calibrate.", ""});
 
-    const char *const pos[TL_AXES] = {"Right", "Up", "Forward", "Roll right", "Climb",
-                                      "A label of exactly sixty-four characters, padded out with xxxxxx"};
+    const char *const pos[TL_AXES] = {
+        "Right",      "Up",    "Forward",
+        "Roll right", "Climb", "A label of exactly sixty-four characters, padded out with xxxxxx"};
     const char *const neg[TL_AXES] = {"Left", "Down", "Back", "Roll left", "Dive", ""};
     const float min[TL_AXES] = {-100.0f, 0.0f, -0.005f, 0.125f, -32768.0f, -1.0f};
     const float max[TL_AXES] = {100.0f, 255.5f, 0.375f, 1.0e6f, 32767.0f, 1.0f};
@@ -98,8 +92,7 @@ void FillGeneral(TlConfig *cfg)
     cfg->buttonCharacters[1] = TlButtonCharacter{"SHOUT", "Shout", "Hello, \"world\""};
 }
 
-void FillKavelin(TlConfig *cfg)
-{
+void FillKavelin(TlConfig *cfg) {
     const int d = TL_KAVELIN;
     cfg->devicePresent[d] = 1;
     Copy(cfg->axisMapHrzUser[d].letters, "-YxR-u");
@@ -108,13 +101,16 @@ void FillKavelin(TlConfig *cfg)
     // Every motion-map form; source, index, function, percent1, percent2, rate.
     cfg->motionMapPosDflt[d][0] = TlMotionMap{TL_SOURCE_MASK, 0, TL_FUNCTION_HOLD, 50, 75.5f, 0};
     cfg->motionMapNegDflt[d][0] = TlMotionMap{TL_SOURCE_NUMBER, 1, TL_FUNCTION_SINGLE, 0, 100, 9};
-    cfg->motionMapPosDflt[d][1] = TlMotionMap{TL_SOURCE_CHARACTER, 1, TL_FUNCTION_REPEAT_FEATHERED, 1, 2, 12.25f};
+    cfg->motionMapPosDflt[d][1] =
+        TlMotionMap{TL_SOURCE_CHARACTER, 1, TL_FUNCTION_REPEAT_FEATHERED, 1, 2, 12.25f};
     cfg->motionMapNegDflt[d][1] = TlMotionMap{TL_SOURCE_MASK, 2, TL_FUNCTION_REPEAT_CONSTANT, 10, 20, 3.5f};
     cfg->motionMapPosDflt[d][2] = TlMotionMap{TL_SOURCE_UNDEFINED, 0, TL_FUNCTION_HOLD, 1, 1, 1};
     cfg->motionMapNegDflt[d][2] = TlMotionMap{TL_SOURCE_MASK, 1, TL_FUNCTION_NONE, 1, 1, 1};
     cfg->motionMapPosDflt[d][3] = TlMotionMap{TL_SOURCE_NUMBER, 5, TL_FUNCTION_HOLD, 1, 1, 1}; // no entry 5
-    cfg->motionMapPosUser[d][0] = TlMotionMap{TL_SOURCE_CHARACTER, 0, TL_FUNCTION_SINGLE, 33.333f, 66.666f, 0};
-    cfg->motionMapNegUser[d][5] = TlMotionMap{TL_SOURCE_MASK, 0, TL_FUNCTION_REPEAT_CONSTANT, 0.005f, 0.015f, 100};
+    cfg->motionMapPosUser[d][0] =
+        TlMotionMap{TL_SOURCE_CHARACTER, 0, TL_FUNCTION_SINGLE, 33.333f, 66.666f, 0};
+    cfg->motionMapNegUser[d][5] =
+        TlMotionMap{TL_SOURCE_MASK, 0, TL_FUNCTION_REPEAT_CONSTANT, 0.005f, 0.015f, 100};
 
     // Every button-slot form; slots 6..10 are never written for this device.
     cfg->buttonDflt[d][0] = TlButtonMap{TL_SOURCE_MASK, 0, TL_FUNCTION_HOLD, 0};
@@ -152,8 +148,7 @@ void FillKavelin(TlConfig *cfg)
 }
 
 // The record behind full.kcg; release it with TlFreeConfig.
-void FillFullRecord(TlConfig *cfg)
-{
+void FillFullRecord(TlConfig *cfg) {
     TlInitConfig(cfg);
     FillGeneral(cfg);
     FillKavelin(cfg);
@@ -173,8 +168,7 @@ void FillFullRecord(TlConfig *cfg)
 
 // Checks the form of the time line (the fourth line) and replaces its time
 // with the one the reference files hold.
-std::string WithFixedTime(const std::string &bytes)
-{
+std::string WithFixedTime(const std::string &bytes) {
     const std::string prefix = ";\r\n; Kavelin game configuration file\r\n;\r\n"
                                "; This file created by TlWriteConfigFile on: ";
     const size_t end = bytes.find("\r\n", prefix.size());
@@ -188,35 +182,33 @@ std::string WithFixedTime(const std::string &bytes)
 }
 
 // Names the first line that differs, which says more than two large texts.
-void ExpectSameText(const std::string &actual, const std::string &expected)
-{
-    if (actual == expected)
-        return;
-    const size_t pos = std::mismatch(actual.begin(), actual.begin() + std::min(actual.size(), expected.size()),
-                                     expected.begin()).first - actual.begin();
+void ExpectSameText(const std::string &actual, const std::string &expected) {
+    if (actual == expected) return;
+    const size_t pos =
+        std::mismatch(actual.begin(), actual.begin() + std::min(actual.size(), expected.size()),
+                      expected.begin())
+            .first -
+        actual.begin();
     const size_t from = pos == 0 ? 0 : actual.rfind('\n', pos - 1) + 1;
     ADD_FAILURE() << "first difference in line " << std::count(actual.begin(), actual.begin() + pos, '\n') + 1
                   << "\n  written:  " << actual.substr(from, actual.find('\n', pos) - from)
                   << "\n  expected: " << expected.substr(from, expected.find('\n', pos) - from);
 }
 
-std::string Reference(const char *name)
-{
+std::string Reference(const char *name) {
     const std::string text = kcgtest::ReadBytes(std::string(KCG_TEST_DATA_DIR) + "/golden/" + name);
     EXPECT_FALSE(text.empty()) << "missing reference file " << name;
     return text;
 }
 
-std::string WriteToFile(const TlConfig &cfg)
-{
+std::string WriteToFile(const TlConfig &cfg) {
     kcgtest::TempFolder folder;
     const std::string path = folder.File("out.kcg");
     EXPECT_EQ(TlWriteConfigFile(&cfg, path.c_str()), 0);
     return kcgtest::ReadBytes(path);
 }
 
-TEST(GoldenFiles, FullRecord)
-{
+TEST(GoldenFiles, FullRecord) {
     TlConfig cfg;
     FillFullRecord(&cfg);
     const std::string written = WriteToFile(cfg);
@@ -232,8 +224,7 @@ TEST(GoldenFiles, FullRecord)
     TlFreeConfig(&cfg);
 }
 
-TEST(GoldenFiles, DefaultRecord)
-{
+TEST(GoldenFiles, DefaultRecord) {
     TlConfig cfg;
     TlInitConfig(&cfg);
     cfg.versionMajor = 5;

@@ -15,8 +15,8 @@
 
 namespace {
 
-using testfiles::Groups;
 using testfiles::asText;
+using testfiles::Groups;
 using testfiles::toGroups;
 
 // Looks keyword up in text with the scanner and with an index (which may be
@@ -28,8 +28,8 @@ bool SameAsScanner(TlTextIndex *index, const std::string &text, const char *sect
     int actual = TlIndexFindEntry(index, keyword, section, &indexed);
     bool same = actual == expected && toGroups(indexed) == toGroups(scanned);
     if (!same) {
-        ADD_FAILURE() << "keyword \"" << keyword << "\" in section " << (section ? section : "(null)") << ": index "
-                      << actual << ", scanner " << expected << "\ntext:\n"
+        ADD_FAILURE() << "keyword \"" << keyword << "\" in section " << (section ? section : "(null)")
+                      << ": index " << actual << ", scanner " << expected << "\ntext:\n"
                       << text.c_str();
     }
     TlFreeValue(&scanned);
@@ -39,7 +39,7 @@ bool SameAsScanner(TlTextIndex *index, const std::string &text, const char *sect
 
 // Texts made of the pieces of the format, in well-formed and broken forms.
 class TextGenerator {
-public:
+  public:
     explicit TextGenerator(uint32_t seed) : random_(seed) {}
 
     std::string File() {
@@ -54,14 +54,11 @@ public:
         return file;
     }
 
-private:
+  private:
     size_t Below(size_t n) { return static_cast<size_t>(random_() % n); }
     bool OneIn(size_t n) { return Below(n) == 0; }
 
-    template <size_t N>
-    const char *Pick(const char *const (&choices)[N]) {
-        return choices[Below(N)];
-    }
+    template <size_t N> const char *Pick(const char *const (&choices)[N]) { return choices[Below(N)]; }
 
     std::string Name() {
         static const char *const kNames[] = {"VERSION", "KAVELIN", "MARROWEL", "TUNING", "S"};
@@ -100,53 +97,71 @@ private:
 
     std::string Header() {
         switch (Below(7)) {
-        case 0: return "[" + Name() + ", " + Name() + "]";
-        case 1: return "[" + Name() + ",\n  " + Name() + "]";
-        case 2: return "[ " + Name() + " ]";
-        case 3: return "[" + Name() + "X]";
-        case 4: return "[" + Name();
-        case 5: return "  [" + Name() + "] tail";
-        default: return "[" + Name() + "]";
+        case 0:
+            return "[" + Name() + ", " + Name() + "]";
+        case 1:
+            return "[" + Name() + ",\n  " + Name() + "]";
+        case 2:
+            return "[ " + Name() + " ]";
+        case 3:
+            return "[" + Name() + "X]";
+        case 4:
+            return "[" + Name();
+        case 5:
+            return "  [" + Name() + "] tail";
+        default:
+            return "[" + Name() + "]";
         }
     }
 
     std::string Entry() {
         std::string keyword = Keyword();
         switch (Below(8)) {
-        case 0: return keyword + "=" + Value();
-        case 1: return keyword + "\n  = " + Value();
-        case 2: return keyword + " " + Value();
-        case 3: return keyword;
-        case 4: return "  " + keyword + "\t= " + Value();
-        case 5: return keyword + "X = " + Value();
-        default: return keyword + " = " + Value();
+        case 0:
+            return keyword + "=" + Value();
+        case 1:
+            return keyword + "\n  = " + Value();
+        case 2:
+            return keyword + " " + Value();
+        case 3:
+            return keyword;
+        case 4:
+            return "  " + keyword + "\t= " + Value();
+        case 5:
+            return keyword + "X = " + Value();
+        default:
+            return keyword + " = " + Value();
         }
     }
 
     std::string Other() {
-        static const char *const kOthers[] = {"",        "; comment K = 1", "\"K = 1\"", "{ 1, 2 }", "}",
-                                              "   \t  ", "= 3",             "K 2 = 7",  "k = 1",    "\\K = 1"};
+        static const char *const kOthers[] = {"",      "; comment K = 1", "\"K = 1\"", "{ 1, 2 }",
+                                              "}",     "   \t  ",         "= 3",       "K 2 = 7",
+                                              "k = 1", "\\K = 1"};
         return Pick(kOthers);
     }
 
     std::string Line() {
         switch (Below(10)) {
-        case 0: return Header();
+        case 0:
+            return Header();
         case 1:
-        case 2: return Other();
-        default: return Entry();
+        case 2:
+            return Other();
+        default:
+            return Entry();
         }
     }
 
     std::mt19937 random_;
 };
 
-const char *const kSections[] = {nullptr, "", "VERSION", "KAVELIN", "MARROWEL", "TUNING",
-                                 "S",     "T", "KAVELINX", "KAV",   "S ]"};
+const char *const kSections[] = {nullptr, "",  "VERSION",  "KAVELIN", "MARROWEL", "TUNING",
+                                 "S",     "T", "KAVELINX", "KAV",     "S ]"};
 
-const char *const kKeywords[] = {"VERSION",       "K",   "K2",  "APP_MIN_1", "APP_MIN_12", "TV", "TV_CP",
-                                 "BUTTON_A_USER", "",    "K =", "K 2",       "=",          ";K", "[K",
-                                 "\"K",           "{K",  "k",   "K\tX",      "APP_MIN_",   "X",  "\\K"};
+const char *const kKeywords[] = {"VERSION",       "K",  "K2",  "APP_MIN_1", "APP_MIN_12", "TV", "TV_CP",
+                                 "BUTTON_A_USER", "",   "K =", "K 2",       "=",          ";K", "[K",
+                                 "\"K",           "{K", "k",   "K\tX",      "APP_MIN_",   "X",  "\\K"};
 
 TEST(TextIndex, AgreesWithTheScannerOnGeneratedTexts) {
     const uint32_t kTexts = 400;
@@ -165,7 +180,8 @@ TEST(TextIndex, AgreesWithTheScannerOnGeneratedTexts) {
         // Twice, in opposite orders, so that remembered sections and keyword
         // tables are reused from other starting points.
         for (const char *section : kSections) {
-            for (const char *keyword : kKeywords) same = same && SameAsScanner(index, text, section, keyword);
+            for (const char *keyword : kKeywords)
+                same = same && SameAsScanner(index, text, section, keyword);
         }
         for (size_t s = std::size(kSections); s-- > 0;) {
             for (size_t k = std::size(kKeywords); k-- > 0;) {
@@ -239,4 +255,4 @@ TEST(TextIndex, NullArgumentsFindNothing) {
     TlIndexFree(nullptr);
 }
 
-}  // namespace
+} // namespace

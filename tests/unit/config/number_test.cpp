@@ -21,16 +21,33 @@ void ExpectSameAsScanf(const std::string &text) {
     if (std::isnan(expected)) {
         EXPECT_TRUE(std::isnan(got)) << text;
     } else {
-        EXPECT_EQ(std::memcmp(&expected, &got, sizeof got), 0) << '"' << text << "\": " << got << " vs " << expected;
+        EXPECT_EQ(std::memcmp(&expected, &got, sizeof got), 0)
+            << '"' << text << "\": " << got << " vs " << expected;
     }
 }
 
 TEST(ScanFloat, AgreesWithScanfOnTheFormsFilesHold) {
-    for (const char *text :
-         {"0", "0.00", "-0.00", "1.00", "-1.00", "0.57735", "-1.73205", "1.732050", "100.0", "120", "-30",
-          ".5", "-.5", "5.", "+2.5", "  3.25", "\t-0.75", "1E5", "1.5E-3", "2E+2", "1E", "1E+", "7.25XYZ",
-          "0X1P3", "-0X1.8P1", "INF", "-INFINITY", "NAN", "1E-50", "1E50", "-1E-46", "3.4028235E38",
-          "0.000001", "123456789012345678901234567890", "", " ", "-", "+", ".", "ABC", "--1", "E5"})
+    for (const char *text : {"0",         "0.00",
+                             "-0.00",     "1.00",
+                             "-1.00",     "0.57735",
+                             "-1.73205",  "1.732050",
+                             "100.0",     "120",
+                             "-30",       ".5",
+                             "-.5",       "5.",
+                             "+2.5",      "  3.25",
+                             "\t-0.75",   "1E5",
+                             "1.5E-3",    "2E+2",
+                             "1E",        "1E+",
+                             "7.25XYZ",   "0X1P3",
+                             "-0X1.8P1",  "INF",
+                             "-INFINITY", "NAN",
+                             "1E-50",     "1E50",
+                             "-1E-46",    "3.4028235E38",
+                             "0.000001",  "123456789012345678901234567890",
+                             "",          " ",
+                             "-",         "+",
+                             ".",         "ABC",
+                             "--1",       "E5"})
         ExpectSameAsScanf(text);
 }
 

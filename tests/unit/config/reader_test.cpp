@@ -9,27 +9,26 @@
 #include <cstring>
 #include <string>
 
+#include "test_files.h"
 #include "tl_api.h"
 #include "tl_curve.h"
 #include "tl_parse.h"
-#include "test_files.h"
 
 using testfiles::ScopedRecord;
 
 namespace {
 
 // The smallest readable file.
-const std::string kHeader =
-    "[VERSION]\n"
-    "VERSION = 5.0\n"
-    "APPLICATION_NUMBER = 4.81\n"
-    "FILE_REVISION_NUMBER = 1.2\n"
-    "\n"
-    "[IDENTIFICATION]\n"
-    "APPLICATION_NAME = \"Test Game\"\n"
-    "OWNER = OEM\n"
-    "PLATFORM = WINDOWS\n"
-    "\n";
+const std::string kHeader = "[VERSION]\n"
+                            "VERSION = 5.0\n"
+                            "APPLICATION_NUMBER = 4.81\n"
+                            "FILE_REVISION_NUMBER = 1.2\n"
+                            "\n"
+                            "[IDENTIFICATION]\n"
+                            "APPLICATION_NAME = \"Test Game\"\n"
+                            "OWNER = OEM\n"
+                            "PLATFORM = WINDOWS\n"
+                            "\n";
 
 // Button tables shared by the mapping tests. FIRE is in two tables.
 const std::string kButtonTables =
@@ -51,7 +50,7 @@ std::string replaced(std::string text, const std::string &from, const std::strin
 }
 
 class ReaderTest : public ::testing::Test {
-protected:
+  protected:
     // Reads text both ways, expects the same result and record, and keeps the
     // indexed read in rec.
     int read(const std::string &text) {
@@ -79,7 +78,8 @@ void expectDefaults(const TlConfig &cfg) {
     EXPECT_EQ(cfg.executables, nullptr);
     EXPECT_EQ(cfg.buttonMasks, nullptr);
     EXPECT_EQ(cfg.level, TL_LEVEL_BEGINNER);
-    for (int d = 0; d < TL_DEVICES; ++d) EXPECT_EQ(cfg.devicePresent[d], 0);
+    for (int d = 0; d < TL_DEVICES; ++d)
+        EXPECT_EQ(cfg.devicePresent[d], 0);
     EXPECT_EQ(cfg.curve[TL_KAVELIN][TL_CURVE_TV].points, nullptr);
 }
 
@@ -101,18 +101,22 @@ TEST_P(ReaderResultTest, GivesResultAndReleasesOnFailure) {
     if (c.result != TL_READ_OK) expectDefaults(rec.cfg);
 }
 
-const std::string kDeviceTail = "[TUNING]\nEXECUTABLES = { \"game.exe\" }\n[KAVELIN]\nSAMPLING_FREQUENCY = 20\n";
+const std::string kDeviceTail =
+    "[TUNING]\nEXECUTABLES = { \"game.exe\" }\n[KAVELIN]\nSAMPLING_FREQUENCY = 20\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, ReaderResultTest,
     ::testing::Values(
         ResultCase{"Valid", kHeader + kDeviceTail, TL_READ_OK, TL_ENTRY_NONE},
         ResultCase{"VersionWithoutMinor", replaced(kHeader, "5.0", "5"), TL_READ_OK, TL_ENTRY_NONE},
-        ResultCase{"Newer51", replaced(kHeader, "5.0", "5.1") + kDeviceTail, TL_READ_NEWER_FORMAT, TL_ENTRY_NONE},
+        ResultCase{"Newer51", replaced(kHeader, "5.0", "5.1") + kDeviceTail, TL_READ_NEWER_FORMAT,
+                   TL_ENTRY_NONE},
         ResultCase{"Newer60", replaced(kHeader, "5.0", "6.0"), TL_READ_NEWER_FORMAT, TL_ENTRY_NONE},
-        ResultCase{"Older49", replaced(kHeader, "5.0", "4.9") + kDeviceTail, TL_READ_OLDER_FORMAT, TL_ENTRY_NONE},
+        ResultCase{"Older49", replaced(kHeader, "5.0", "4.9") + kDeviceTail, TL_READ_OLDER_FORMAT,
+                   TL_ENTRY_NONE},
         // A value that is not a version is invalid, not an older format.
-        ResultCase{"VersionNotANumber", replaced(kHeader, "5.0", "five"), TL_READ_MISSING_ENTRY, TL_ENTRY_VERSION},
+        ResultCase{"VersionNotANumber", replaced(kHeader, "5.0", "five"), TL_READ_MISSING_ENTRY,
+                   TL_ENTRY_VERSION},
         ResultCase{"ApplicationNumberNotANumber", replaced(kHeader, "4.81", "abc"), TL_READ_MISSING_ENTRY,
                    TL_ENTRY_APPLICATION_NUMBER},
         ResultCase{"FileRevisionNotANumber", replaced(kHeader, "= 1.2", "= x.2"), TL_READ_MISSING_ENTRY,
@@ -131,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
         ResultCase{"NoOwner", replaced(kHeader, "OWNER = OEM\n", "") + kDeviceTail, TL_READ_MISSING_ENTRY,
                    TL_ENTRY_OWNER},
         ResultCase{"UnknownOwner", replaced(kHeader, "OEM", "VENDOR"), TL_READ_MISSING_ENTRY, TL_ENTRY_OWNER},
-        ResultCase{"QuotedLowerOwner", replaced(kHeader, "OEM", "\"oem\""), TL_READ_MISSING_ENTRY, TL_ENTRY_OWNER},
+        ResultCase{"QuotedLowerOwner", replaced(kHeader, "OEM", "\"oem\""), TL_READ_MISSING_ENTRY,
+                   TL_ENTRY_OWNER},
         ResultCase{"UnquotedLowerOwner", replaced(kHeader, "OEM", "oem"), TL_READ_OK, TL_ENTRY_NONE},
         ResultCase{"OwnerBeforePlatform", replaced(replaced(kHeader, "OEM", "X"), "WINDOWS", "Y"),
                    TL_READ_MISSING_ENTRY, TL_ENTRY_OWNER},
@@ -184,23 +189,28 @@ TEST_F(ReaderTest, TextIsReadOnlyUpToItsLength) {
 
 TEST_F(ReaderTest, ByteFFInLabelKeepsTheRestOfTheFile) {
     testfiles::TempDir dir;
-    std::string text = kHeader + "[TUNING]\nMOTION_LABEL_1_POS = \"Up\xff" "ward\"\nAPP_MIN_1 = -2.5\n" +
+    std::string text = kHeader +
+                       "[TUNING]\nMOTION_LABEL_1_POS = \"Up\xff"
+                       "ward\"\nAPP_MIN_1 = -2.5\n" +
                        "[MARROWEL]\nSAMPLING_FREQUENCY = 30\n";
     ASSERT_TRUE(testfiles::writeBytes(dir.file("ff.kcg"), text));
     ASSERT_EQ(TlReadConfigFile(&rec.cfg, dir.file("ff.kcg").c_str()), TL_READ_OK);
-    EXPECT_STREQ(rec.cfg.motionLabelPos[0], "Up\xff" "ward");
+    EXPECT_STREQ(rec.cfg.motionLabelPos[0], "Up\xff"
+                                            "ward");
     EXPECT_FLOAT_EQ(rec.cfg.appMin[0], -2.5f);
     EXPECT_EQ(rec.cfg.devicePresent[TL_MARROWEL], 1);
     EXPECT_EQ(rec.cfg.samplingFrequency[TL_MARROWEL], 30);
 }
 
 TEST_F(ReaderTest, CarriageReturnLineEndsReadLikeNewlines) {
-    std::string text = kHeader + kButtonTables +
-                       "[CONFIGURATION]\nEXECUTABLES = { \"a.exe\",\n \"b.exe\" }\nCOMMAND_LINE = \"-x\"\n"
-                       "[KAVELIN]\nAXIS_MAP_HRZ_USER = \"xYz\"\nMOTION_MAP_1_POS_USER = { jump, hold, 5, 6 }\n"
-                       "TV =\n   {\n   { 0, 0 },\n   { 1, 1 }\n   }\n";
+    std::string text =
+        kHeader + kButtonTables +
+        "[CONFIGURATION]\nEXECUTABLES = { \"a.exe\",\n \"b.exe\" }\nCOMMAND_LINE = \"-x\"\n"
+        "[KAVELIN]\nAXIS_MAP_HRZ_USER = \"xYz\"\nMOTION_MAP_1_POS_USER = { jump, hold, 5, 6 }\n"
+        "TV =\n   {\n   { 0, 0 },\n   { 1, 1 }\n   }\n";
     std::string crlf;
-    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (char c : text)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     testfiles::TempDir dir;
     ASSERT_TRUE(testfiles::writeBytes(dir.file("lf.kcg"), text));
     ASSERT_TRUE(testfiles::writeBytes(dir.file("crlf.kcg"), crlf));
@@ -249,7 +259,8 @@ TEST_F(ReaderTest, IdentificationAndConfiguration) {
 }
 
 TEST_F(ReaderTest, AbsentOrOddOptionalValuesKeepDefaults) {
-    std::string text = kHeader + "[CONFIGURATION]\nHIDE_FILE = yes\nEXECUTABLES = { }\nSHOW_INSTRUCTIONS = maybe\n" +
+    std::string text = kHeader +
+                       "[CONFIGURATION]\nHIDE_FILE = yes\nEXECUTABLES = { }\nSHOW_INSTRUCTIONS = maybe\n" +
                        "[TUNING]\nAPP_MIN_1 = abc\nAPP_MAX_2 = nan\nAPP_MAX_3 = 7.25\n";
     ASSERT_EQ(read(text), TL_READ_OK);
     EXPECT_EQ(rec.cfg.hideFile, 0);
@@ -259,13 +270,15 @@ TEST_F(ReaderTest, AbsentOrOddOptionalValuesKeepDefaults) {
     EXPECT_FLOAT_EQ(rec.cfg.appMin[0], -1.0f);
     EXPECT_FLOAT_EQ(rec.cfg.appMax[1], 1.0f) << "not-a-number is refused";
     EXPECT_FLOAT_EQ(rec.cfg.appMax[2], 7.25f);
-    for (int d = 0; d < TL_DEVICES; ++d) EXPECT_EQ(rec.cfg.devicePresent[d], 0);
+    for (int d = 0; d < TL_DEVICES; ++d)
+        EXPECT_EQ(rec.cfg.devicePresent[d], 0);
 }
 
 TEST_F(ReaderTest, LongTextsAreCutToTheirMembers) {
     std::string name(300, 'n'), label(80, 'l'), button(40, 'B'), key(300, 'k');
-    std::string text = replaced(kHeader, "Test Game", name) + "[TUNING]\nMOTION_LABEL_6_NEG = \"" + label + "\"\n" +
-                       "BUTTON_CHARACTERS = { { " + button + ", \"" + label + "\", \"" + key + "\" } }\n";
+    std::string text = replaced(kHeader, "Test Game", name) + "[TUNING]\nMOTION_LABEL_6_NEG = \"" + label +
+                       "\"\n" + "BUTTON_CHARACTERS = { { " + button + ", \"" + label + "\", \"" + key +
+                       "\" } }\n";
     ASSERT_EQ(read(text), TL_READ_OK);
     EXPECT_EQ(std::string(rec.cfg.applicationName), name.substr(0, 255));
     EXPECT_EQ(std::string(rec.cfg.motionLabelNeg[5]), label.substr(0, 64));
@@ -360,7 +373,8 @@ TEST_F(ReaderTest, MotionMaps) {
         {"MOTION_MAP_2_POS_DFLT", "{ fire, single, 120, -30 }", TL_SOURCE_CHARACTER, 0, 1, 100, 30, 0},
         {"MOTION_MAP_2_NEG_DFLT", "{ jump, hold, 10.5, 20 }", TL_SOURCE_MASK, 1, 0, 10.5f, 20, 0},
         {"MOTION_MAP_3_POS_DFLT", "{ kick, repeat_feathered, -2.5 }", TL_SOURCE_NUMBER, 0, 2, 0, 0, 2.5f},
-        {"MOTION_MAP_3_NEG_DFLT", "{ duck, REPEAT_CONSTANT, 50, 60, 3 }", TL_SOURCE_CHARACTER, 1, 3, 50, 60, 3},
+        {"MOTION_MAP_3_NEG_DFLT", "{ duck, REPEAT_CONSTANT, 50, 60, 3 }", TL_SOURCE_CHARACTER, 1, 3, 50, 60,
+         3},
         {"MOTION_MAP_4_POS_DFLT", "{ jump, hold, 10 }", TL_SOURCE_UNDEFINED, 1, 0, 0, 0, 0},
         {"MOTION_MAP_4_NEG_DFLT", "{ jump, repeat_constant, 1, 2 }", TL_SOURCE_UNDEFINED, 1, 3, 0, 0, 0},
         {"MOTION_MAP_5_POS_DFLT", "{ jump, repeat_feathered }", TL_SOURCE_UNDEFINED, 1, 2, 0, 0, 0},
@@ -369,7 +383,8 @@ TEST_F(ReaderTest, MotionMaps) {
         {"MOTION_MAP_6_NEG_USER", "{ jump, hold, abc, 250 }", TL_SOURCE_MASK, 1, 0, 0, 100, 0},
     };
     std::string text = kHeader + kButtonTables + "[TELVAR_CONTROLLER]\n";
-    for (const MotionCase &c : cases) text += std::string(c.keyword) + " = " + c.value + "\n";
+    for (const MotionCase &c : cases)
+        text += std::string(c.keyword) + " = " + c.value + "\n";
     ASSERT_EQ(read(text), TL_READ_OK);
 
     const int d = TL_TELVAR_CONTROLLER;
@@ -479,11 +494,12 @@ TEST_F(ReaderTest, ScalarsSensitivityAndFrequency) {
 TEST_F(ReaderTest, ControlTablesNeedSevenRowsToBeValid) {
     const std::string row = "   { 1, 2, 3, 4, 5 },\n";
     std::string six, seven, eight;
-    for (int k = 0; k < 6; ++k) six += row;
+    for (int k = 0; k < 6; ++k)
+        six += row;
     seven = six + row;
     eight = seven + row;
-    std::string text = kHeader + "[KAVELIN]\n" + "TV_CP =\n   {\n" + six + "   }\n" + "RV_CP =\n   {\n" + seven +
-                       "   }\n" + "BUTTON_CURVE_CP =\n   {\n" + eight + "   }\n" +
+    std::string text = kHeader + "[KAVELIN]\n" + "TV_CP =\n   {\n" + six + "   }\n" + "RV_CP =\n   {\n" +
+                       seven + "   }\n" + "BUTTON_CURVE_CP =\n   {\n" + eight + "   }\n" +
                        "MOTION_DATA_2_CP = { { 1, 2, 3, 4, 5 }, { 1, 2, 3, 4 }, { 9, 9, 9, 9, 9 } }\n";
     ASSERT_EQ(read(text), TL_READ_OK);
     const int d = TL_KAVELIN;
@@ -574,7 +590,8 @@ TEST_F(ReaderTest, GivenKavelinCurveReplacesOnlyItsDefault) {
     EXPECT_EQ(rec.cfg.curve[TL_KAVELIN][TL_CURVE_RV].pointCount, 2);
     EXPECT_EQ(rec.cfg.curveGiven[TL_KAVELIN][TL_CURVE_RV], 1);
     EXPECT_FLOAT_EQ(rec.cfg.curve[TL_KAVELIN][TL_CURVE_RV].segments[0].slope, 2.0f);
-    EXPECT_EQ(rec.cfg.curve[TL_KAVELIN][TL_CURVE_TV].pointCount, TL_WIN_CURVE_POINTS) << "a bad list gets the default";
+    EXPECT_EQ(rec.cfg.curve[TL_KAVELIN][TL_CURVE_TV].pointCount, TL_WIN_CURVE_POINTS)
+        << "a bad list gets the default";
 }
 
 } // namespace

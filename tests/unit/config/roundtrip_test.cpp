@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "tl_api.h"
 #include "test_files.h"
+#include "tl_api.h"
 
 using testfiles::ScopedRecord;
 
@@ -88,7 +88,7 @@ std::string withoutTimeStamp(const std::string &file) {
 }
 
 class RoundTripTest : public ::testing::Test {
-protected:
+  protected:
     int readText(TlConfig *cfg, const std::string &text) {
         TlFreeConfig(cfg);
         return TlReadConfigText(cfg, text.data(), text.size(), nullptr);
@@ -126,8 +126,9 @@ TEST_F(RoundTripTest, RecordSurvivesWriteAndRead) {
 // lacks) are checked on the written text in writer_test.cpp.
 TEST_F(RoundTripTest, KnownDifferencesAreTheOnlyOnes) {
     ScopedRecord first, second;
-    ASSERT_EQ(readText(&first.cfg, std::string(kRichFile) + "[TELVAR_CONTROLLER]\n"
-                                                           "TV_CP = { { 1, 2, 3, 4, 5 }, { 1, 2, 3, 4, 5 } }\n"),
+    ASSERT_EQ(readText(&first.cfg, std::string(kRichFile) +
+                                       "[TELVAR_CONTROLLER]\n"
+                                       "TV_CP = { { 1, 2, 3, 4, 5 }, { 1, 2, 3, 4, 5 } }\n"),
               TL_READ_OK);
     TlConfig &cfg = first.cfg;
     cfg.appMin[2] = -0.1234f;
@@ -148,7 +149,8 @@ TEST_F(RoundTripTest, KnownDifferencesAreTheOnlyOnes) {
     // With those differences put back, nothing else differs.
     cfg.appMin[2] = back.appMin[2];
     std::strcpy(cfg.buttonNumbers[0].name, back.buttonNumbers[0].name);
-    cfg.curveControl[TL_TELVAR_CONTROLLER][TL_CURVE_TV] = back.curveControl[TL_TELVAR_CONTROLLER][TL_CURVE_TV];
+    cfg.curveControl[TL_TELVAR_CONTROLLER][TL_CURVE_TV] =
+        back.curveControl[TL_TELVAR_CONTROLLER][TL_CURVE_TV];
     testfiles::expectSameRecord(cfg, back);
 }
 
@@ -172,59 +174,57 @@ TEST_F(RoundTripTest, WrittenFileIsAFixedPoint) {
 
 // The same content as a careless hand would write it: comments, blank lines,
 // odd spacing, lower-case words, values on continuation lines, LF line ends.
-const char kMessyFile[] =
-    "; written by hand\n"
-    "\n"
-    "   [VERSION]\n"
-    "VERSION=5.0\n"
-    "\tAPPLICATION_NUMBER   =   4.81\n"
-    "FILE_REVISION_NUMBER =\n"
-    "     1.0\n"
-    "[ IDENTIFICATION ]\n"
-    "; the game\n"
-    "APPLICATION_NAME = \"Messy Game\"\n"
-    "OWNER = oem\n"
-    "PLATFORM = windows\n"
-    "LEVEL = expert\n"
-    "[CONFIGURATION]\n"
-    "HIDE_FILE = false\n"
-    "EXECUTABLES = {\"m.exe\",,   \"n.exe\"}\n"
-    "SHOW_INSTRUCTIONS = never\n"
-    "[UNKNOWN]\n"
-    "WHATEVER = 1\n"
-    "[TUNING]\n"
-    "MOTION_LABEL_2_POS=\"Forward\"\n"
-    "APP_MIN_2 = -3\n"
-    "BUTTON_MASKS = {\n"
-    "  {fire,\"Fire\",0x01},{ jump , \"Jump\" , 0x02 }\n"
-    "}\n"
-    "[KAVELIN]\n"
-    "MOTION_MAP_1_POS_USER = { jump, hold, 5, 6 }\n"
-    "button_a_user = { fire, hold }\n"
-    "BUTTON_B_USER = {fire,single}\n"
-    "sampling_frequency = 99\n"
-    "NULL_REGION_2_USER = { -.5, -.25, .25, .5 }\n";
+const char kMessyFile[] = "; written by hand\n"
+                          "\n"
+                          "   [VERSION]\n"
+                          "VERSION=5.0\n"
+                          "\tAPPLICATION_NUMBER   =   4.81\n"
+                          "FILE_REVISION_NUMBER =\n"
+                          "     1.0\n"
+                          "[ IDENTIFICATION ]\n"
+                          "; the game\n"
+                          "APPLICATION_NAME = \"Messy Game\"\n"
+                          "OWNER = oem\n"
+                          "PLATFORM = windows\n"
+                          "LEVEL = expert\n"
+                          "[CONFIGURATION]\n"
+                          "HIDE_FILE = false\n"
+                          "EXECUTABLES = {\"m.exe\",,   \"n.exe\"}\n"
+                          "SHOW_INSTRUCTIONS = never\n"
+                          "[UNKNOWN]\n"
+                          "WHATEVER = 1\n"
+                          "[TUNING]\n"
+                          "MOTION_LABEL_2_POS=\"Forward\"\n"
+                          "APP_MIN_2 = -3\n"
+                          "BUTTON_MASKS = {\n"
+                          "  {fire,\"Fire\",0x01},{ jump , \"Jump\" , 0x02 }\n"
+                          "}\n"
+                          "[KAVELIN]\n"
+                          "MOTION_MAP_1_POS_USER = { jump, hold, 5, 6 }\n"
+                          "button_a_user = { fire, hold }\n"
+                          "BUTTON_B_USER = {fire,single}\n"
+                          "sampling_frequency = 99\n"
+                          "NULL_REGION_2_USER = { -.5, -.25, .25, .5 }\n";
 
-const char kNeatFile[] =
-    "[VERSION]\n"
-    "VERSION = 5.0\n"
-    "APPLICATION_NUMBER = 4.81\n"
-    "FILE_REVISION_NUMBER = 1.0\n"
-    "[IDENTIFICATION]\n"
-    "APPLICATION_NAME = \"Messy Game\"\n"
-    "OWNER = OEM\n"
-    "PLATFORM = WINDOWS\n"
-    "LEVEL = EXPERT\n"
-    "[CONFIGURATION]\n"
-    "EXECUTABLES = { \"m.exe\", \"n.exe\" }\n"
-    "[TUNING]\n"
-    "MOTION_LABEL_2_POS = \"Forward\"\n"
-    "APP_MIN_2 = -3.00\n"
-    "BUTTON_MASKS = { { FIRE, \"Fire\", 0x1 }, { JUMP, \"Jump\", 0x2 } }\n"
-    "[KAVELIN]\n"
-    "MOTION_MAP_1_POS_USER = { JUMP, HOLD, 5.00, 6.00 }\n"
-    "BUTTON_B_USER = { FIRE, SINGLE }\n"
-    "NULL_REGION_2_USER = { -0.50, -0.25, 0.25, 0.50 }\n";
+const char kNeatFile[] = "[VERSION]\n"
+                         "VERSION = 5.0\n"
+                         "APPLICATION_NUMBER = 4.81\n"
+                         "FILE_REVISION_NUMBER = 1.0\n"
+                         "[IDENTIFICATION]\n"
+                         "APPLICATION_NAME = \"Messy Game\"\n"
+                         "OWNER = OEM\n"
+                         "PLATFORM = WINDOWS\n"
+                         "LEVEL = EXPERT\n"
+                         "[CONFIGURATION]\n"
+                         "EXECUTABLES = { \"m.exe\", \"n.exe\" }\n"
+                         "[TUNING]\n"
+                         "MOTION_LABEL_2_POS = \"Forward\"\n"
+                         "APP_MIN_2 = -3.00\n"
+                         "BUTTON_MASKS = { { FIRE, \"Fire\", 0x1 }, { JUMP, \"Jump\", 0x2 } }\n"
+                         "[KAVELIN]\n"
+                         "MOTION_MAP_1_POS_USER = { JUMP, HOLD, 5.00, 6.00 }\n"
+                         "BUTTON_B_USER = { FIRE, SINGLE }\n"
+                         "NULL_REGION_2_USER = { -0.50, -0.25, 0.25, 0.50 }\n";
 
 TEST_F(RoundTripTest, MessyFileFormatsToTheCanonicalLayout) {
     ScopedRecord messy, neat;
@@ -240,10 +240,11 @@ TEST_F(RoundTripTest, MessyFileFormatsToTheCanonicalLayout) {
     ASSERT_EQ(readText(&back.cfg, canonical), TL_READ_OK);
     EXPECT_EQ(withoutTimeStamp(write(back.cfg)), canonical);
 
-    for (const char *line : {"[IDENTIFICATION]\r\n", "OWNER = OEM\r\n", "LEVEL = EXPERT\r\n", "HIDE_FILE = FALSE\r\n",
-                             "EXECUTABLES = { \"m.exe\", \"n.exe\" }\r\n", "   { FIRE, \"Fire\", 0x1 }",
-                             "MOTION_MAP_1_POS_USER = { JUMP, HOLD, 5.00, 6.00 }\r\n",
-                             "NULL_REGION_2_USER = { -0.50, -0.25, 0.25, 0.50 }\r\n"})
+    for (const char *line :
+         {"[IDENTIFICATION]\r\n", "OWNER = OEM\r\n", "LEVEL = EXPERT\r\n", "HIDE_FILE = FALSE\r\n",
+          "EXECUTABLES = { \"m.exe\", \"n.exe\" }\r\n", "   { FIRE, \"Fire\", 0x1 }",
+          "MOTION_MAP_1_POS_USER = { JUMP, HOLD, 5.00, 6.00 }\r\n",
+          "NULL_REGION_2_USER = { -0.50, -0.25, 0.25, 0.50 }\r\n"})
         EXPECT_NE(canonical.find(line), std::string::npos) << line;
     EXPECT_EQ(canonical.find("UNKNOWN"), std::string::npos);
     for (size_t at = canonical.find('\n'); at != std::string::npos; at = canonical.find('\n', at + 1))

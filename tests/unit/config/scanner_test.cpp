@@ -12,13 +12,12 @@
 
 namespace {
 
-using testfiles::Groups;
 using testfiles::asText;
+using testfiles::Groups;
 using testfiles::toGroups;
 
 // A string of every byte of a literal, NULs included.
-template <size_t N>
-std::string Bytes(const char (&literal)[N]) {
+template <size_t N> std::string Bytes(const char (&literal)[N]) {
     return std::string(literal, N - 1);
 }
 
@@ -42,7 +41,7 @@ struct EntryCase {
     const char *section;
     const char *keyword;
     bool found;
-    Groups groups;  // expected when found
+    Groups groups; // expected when found
 };
 
 const EntryCase kEntryCases[] = {
@@ -76,7 +75,12 @@ const EntryCase kEntryCases[] = {
     {"empty list over lines", "[S]\nK =\n   {\n\n   }\n", "S", "K", false, {}},
     {"list of commas only", "[S]\nK = { , , }\n", "S", "K", false, {}},
     {"groups", "[S]\nK = { {a, b}, {c} }\n", "S", "K", true, {{"A", "B"}, {"C"}}},
-    {"groups without commas between", "[S]\nK = { {1, 2}\n {3, 4} }\n", "S", "K", true, {{"1", "2"}, {"3", "4"}}},
+    {"groups without commas between",
+     "[S]\nK = { {1, 2}\n {3, 4} }\n",
+     "S",
+     "K",
+     true,
+     {{"1", "2"}, {"3", "4"}}},
     {"groups end at a second comma", "[S]\nK = { {1}, , {2} }\n", "S", "K", true, {{"1"}}},
     {"groups end at a stray word", "[S]\nK = { {1}, x, {2} }\n", "S", "K", true, {{"1"}}},
     {"empty group keeps the next in step", "[S]\nK = { {a}, {}, {b} }\n", "S", "K", true, {{"A"}, {}, {"B"}}},
@@ -118,7 +122,12 @@ const EntryCase kEntryCases[] = {
     {"unterminated group with a whole item", "[S]\nK = { {1, 2}, {3, 4", "S", "K", true, {{"1", "2"}}},
     {"only an unterminated group", "[S]\nK = { {1, 2", "S", "K", false, {}},
     {"unterminated header", "[S", "S", "K", false, {}},
-    {"unterminated header runs to the next bracket", "[T\nK = 1\n[S]\nK = 2\n[S]\nK = 3", "S", "K", true, {{"3"}}},
+    {"unterminated header runs to the next bracket",
+     "[T\nK = 1\n[S]\nK = 2\n[S]\nK = 3",
+     "S",
+     "K",
+     true,
+     {{"3"}}},
     {"backslash before the end", "[S]\nK = { a\\", "S", "K", false, {}},
 };
 
@@ -193,9 +202,8 @@ TEST(Scanner, NormalizeHandlesQuotesThenEscapes) {
         const char *item;
         const char *normalized;
     } cases[] = {
-        {"abc", "ABC"},      {"\"abc\"", "abc"},  {"\"abc", "\"ABC"},  {"abc\"", "ABC\""},
-        {"\"", ""},          {"a\\\\b", "A\\B"},  {"\"a\\\"\"", "a\""}, {"\\", ""},
-        {"x\\,y", "X,Y"},    {"", ""},
+        {"abc", "ABC"},     {"\"abc\"", "abc"},   {"\"abc", "\"ABC"}, {"abc\"", "ABC\""}, {"\"", ""},
+        {"a\\\\b", "A\\B"}, {"\"a\\\"\"", "a\""}, {"\\", ""},         {"x\\,y", "X,Y"},   {"", ""},
     };
     for (const auto &c : cases) {
         std::string item = c.item;
@@ -207,4 +215,4 @@ TEST(Scanner, NormalizeHandlesQuotesThenEscapes) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -14,19 +14,16 @@
 namespace kcgtest {
 
 class TempFolder {
-public:
-    TempFolder()
-    {
+  public:
+    TempFolder() {
         const auto base = std::filesystem::temp_directory_path();
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         for (int attempt = 0; path_.empty(); ++attempt) {
             auto candidate = base / ("kcg-test-" + std::to_string(stamp) + "-" + std::to_string(attempt));
-            if (std::filesystem::create_directory(candidate))
-                path_ = candidate;
+            if (std::filesystem::create_directory(candidate)) path_ = candidate;
         }
     }
-    ~TempFolder()
-    {
+    ~TempFolder() {
         std::error_code ignored;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
@@ -40,26 +37,23 @@ public:
     std::string File(const std::string &name) const { return (path_ / name).string(); }
 
     // Names of everything in the folder, to see what a write left behind.
-    std::vector<std::string> Entries() const
-    {
+    std::vector<std::string> Entries() const {
         std::vector<std::string> names;
         for (const auto &entry : std::filesystem::directory_iterator(path_))
             names.push_back(entry.path().filename().string());
         return names;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
-inline std::string ReadBytes(const std::string &path)
-{
+inline std::string ReadBytes(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline void WriteBytes(const std::string &path, const std::string &bytes)
-{
+inline void WriteBytes(const std::string &path, const std::string &bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }

@@ -26,7 +26,8 @@ namespace {
 // "Suite.Name" with characters that a file name cannot hold replaced.
 std::string currentTestName() {
     const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = info != nullptr ? std::string(info->test_suite_name()) + "." + info->name() : "outside";
+    std::string name =
+        info != nullptr ? std::string(info->test_suite_name()) + "." + info->name() : "outside";
     for (char &c : name)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '_') c = '_';
     return name;
@@ -50,7 +51,9 @@ TempDir::~TempDir() {
     fs::remove_all(path_, error);
 }
 
-std::string TempDir::file(const std::string &name) const { return joinPath(path_, name); }
+std::string TempDir::file(const std::string &name) const {
+    return joinPath(path_, name);
+}
 
 std::string joinPath(const std::string &folder, const std::string &name) {
     return (fs::path(folder) / name).string();
@@ -81,8 +84,7 @@ namespace testfiles {
 
 namespace {
 
-template <typename T>
-void expectSameBytes(const T &a, const T &b, const char *member) {
+template <typename T> void expectSameBytes(const T &a, const T &b, const char *member) {
     EXPECT_EQ(0, std::memcmp(&a, &b, sizeof a)) << member << " differs";
 }
 
@@ -96,7 +98,8 @@ void expectSameString(const char *a, const char *b, const std::string &member) {
 
 void expectSameList(int32_t countA, char **a, int32_t countB, char **b, const std::string &member) {
     ASSERT_EQ(countA, countB) << member << " count";
-    for (int k = 0; k < countA; ++k) expectSameString(a[k], b[k], member + "[" + std::to_string(k) + "]");
+    for (int k = 0; k < countA; ++k)
+        expectSameString(a[k], b[k], member + "[" + std::to_string(k) + "]");
 }
 
 template <typename Entry>
@@ -150,26 +153,33 @@ void expectSameRecord(const TlConfig &a, const TlConfig &b) {
     KCG_SAME(highPassFilter);
     KCG_SAME(highPassFilterCurrent);
     expectSameButtons(a.buttonMaskCount, a.buttonMasks, b.buttonMaskCount, b.buttonMasks, "buttonMasks");
-    for (int k = 0; k < a.buttonMaskCount; ++k) KCG_SAME(buttonMasks[k].mask);
-    expectSameButtons(a.buttonNumberCount, a.buttonNumbers, b.buttonNumberCount, b.buttonNumbers, "buttonNumbers");
-    for (int k = 0; k < a.buttonNumberCount; ++k) KCG_SAME(buttonNumbers[k].number);
+    for (int k = 0; k < a.buttonMaskCount; ++k)
+        KCG_SAME(buttonMasks[k].mask);
+    expectSameButtons(a.buttonNumberCount, a.buttonNumbers, b.buttonNumberCount, b.buttonNumbers,
+                      "buttonNumbers");
+    for (int k = 0; k < a.buttonNumberCount; ++k)
+        KCG_SAME(buttonNumbers[k].number);
     expectSameButtons(a.buttonCharacterCount, a.buttonCharacters, b.buttonCharacterCount, b.buttonCharacters,
                       "buttonCharacters");
     for (int k = 0; k < a.buttonCharacterCount; ++k)
-        EXPECT_STREQ(a.buttonCharacters[k].text, b.buttonCharacters[k].text) << "buttonCharacters[" << k << "].text";
+        EXPECT_STREQ(a.buttonCharacters[k].text, b.buttonCharacters[k].text)
+            << "buttonCharacters[" << k << "].text";
 
     KCG_SAME(devicePresent);
     for (int d = 0; d < TL_DEVICES; ++d) {
         SCOPED_TRACE("device " + std::to_string(d));
-        const TlAxisMap *mapsA[] = {&a.axisMapHrzDflt[d], &a.axisMapVrtDflt[d], &a.axisMapHrzUser[d], &a.axisMapVrtUser[d]};
-        const TlAxisMap *mapsB[] = {&b.axisMapHrzDflt[d], &b.axisMapVrtDflt[d], &b.axisMapHrzUser[d], &b.axisMapVrtUser[d]};
+        const TlAxisMap *mapsA[] = {&a.axisMapHrzDflt[d], &a.axisMapVrtDflt[d], &a.axisMapHrzUser[d],
+                                    &a.axisMapVrtUser[d]};
+        const TlAxisMap *mapsB[] = {&b.axisMapHrzDflt[d], &b.axisMapVrtDflt[d], &b.axisMapHrzUser[d],
+                                    &b.axisMapVrtUser[d]};
         for (int m = 0; m < 4; ++m) {
             EXPECT_STREQ(mapsA[m]->letters, mapsB[m]->letters) << "axis map " << m;
             expectSameBytes(mapsA[m]->axis, mapsB[m]->axis, "axis map axes");
             expectSameBytes(mapsA[m]->invert, mapsB[m]->invert, "axis map inverts");
         }
         EXPECT_EQ(offsetIn(a, a.currentAxisMap[d]), offsetIn(b, b.currentAxisMap[d])) << "currentAxisMap";
-        EXPECT_EQ(offsetIn(a, a.currentSensitivity[d]), offsetIn(b, b.currentSensitivity[d])) << "currentSensitivity";
+        EXPECT_EQ(offsetIn(a, a.currentSensitivity[d]), offsetIn(b, b.currentSensitivity[d]))
+            << "currentSensitivity";
         KCG_SAME(motionMapPosDflt[d]);
         KCG_SAME(motionMapNegDflt[d]);
         KCG_SAME(motionMapPosUser[d]);
@@ -179,7 +189,8 @@ void expectSameRecord(const TlConfig &a, const TlConfig &b) {
         KCG_SAME(nullRegionDflt[d]);
         KCG_SAME(nullRegionUser[d]);
         KCG_SAME(tuningScalars[d]);
-        for (int set = 0; set < TL_SETS; ++set) KCG_SAME(sensitivity[set][d]);
+        for (int set = 0; set < TL_SETS; ++set)
+            KCG_SAME(sensitivity[set][d]);
         KCG_SAME(samplingFrequency[d]);
         KCG_SAME(curveControlValid[d]);
         KCG_SAME(curveControl[d]);
@@ -191,7 +202,8 @@ void expectSameRecord(const TlConfig &a, const TlConfig &b) {
             ASSERT_EQ(ca.pointCount, cb.pointCount) << "curve " << c << " pointCount";
             ASSERT_EQ(ca.segmentCount, cb.segmentCount) << "curve " << c << " segmentCount";
             if (ca.pointCount > 0) {
-                EXPECT_EQ(0, std::memcmp(ca.points, cb.points, ca.pointCount * sizeof(TlPoint))) << "curve " << c;
+                EXPECT_EQ(0, std::memcmp(ca.points, cb.points, ca.pointCount * sizeof(TlPoint)))
+                    << "curve " << c;
             }
             if (ca.segmentCount > 0) {
                 EXPECT_EQ(0, std::memcmp(ca.segments, cb.segments, ca.segmentCount * sizeof(TlSegment)))

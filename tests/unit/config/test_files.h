@@ -16,7 +16,7 @@ namespace testfiles {
 // the process so that parallel runs never share it. Removed with everything
 // in it when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir &) = delete;
@@ -26,7 +26,7 @@ public:
     // The path of name inside the folder.
     std::string file(const std::string &name) const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -29,8 +29,7 @@ namespace fs = std::filesystem;
 
 // ---- Numbers -----------------------------------------------------------
 
-void ExpectLikePrintf(double value)
-{
+void ExpectLikePrintf(double value) {
     for (int decimals : {2, 6}) {
         tl::TextBuilder out(64);
         out.AddFixed(value, decimals);
@@ -40,8 +39,7 @@ void ExpectLikePrintf(double value)
     }
 }
 
-TEST(WriterNumbers, FixedTextsMatchPrintf)
-{
+TEST(WriterNumbers, FixedTextsMatchPrintf) {
     for (float v : {0.0f, -0.0f, 0.125f, 0.375f, -2.5f, 0.005f, -0.005f, 1.005f, 2.675f, 99.995f, 0.0000005f,
                     -1.0e-7f, FLT_MIN, 1.0e-45f, 16777217.0f, 3.4e38f, -FLT_MAX})
         ExpectLikePrintf(v);
@@ -54,8 +52,7 @@ TEST(WriterNumbers, FixedTextsMatchPrintf)
         uint32_t bits = i % 3 ? state : (state & 0x807FFFFFu) | ((0x70u + (state >> 23) % 0x20u) << 23);
         float value;
         std::memcpy(&value, &bits, sizeof value);
-        if (std::isfinite(value))
-            ExpectLikePrintf(value);
+        if (std::isfinite(value)) ExpectLikePrintf(value);
     }
 }
 
@@ -64,8 +61,7 @@ TEST(WriterNumbers, FixedTextsMatchPrintf)
 // A writable record: version 5.0, valid owner and platform, two buttons.
 struct Record {
     TlConfig cfg;
-    Record()
-    {
+    Record() {
         TlInitConfig(&cfg);
         cfg.versionMajor = 5;
         cfg.owner = TL_OWNER_USER;
@@ -76,8 +72,7 @@ struct Record {
         cfg.buttonMasks[1] = TlButtonMask{"JUMP", "Jump", 2};
     }
     ~Record() { TlFreeConfig(&cfg); }
-    std::string Write() const
-    {
+    std::string Write() const {
         TempFolder folder;
         EXPECT_EQ(TlWriteConfigFile(&cfg, folder.File("out.kcg").c_str()), 0);
         return ReadBytes(folder.File("out.kcg"));
@@ -85,26 +80,23 @@ struct Record {
 };
 
 // What follows "keyword = " on its line, or "<absent>".
-std::string ValueOf(const std::string &text, const std::string &keyword)
-{
+std::string ValueOf(const std::string &text, const std::string &keyword) {
     const std::string start = "\r\n" + keyword + " = ";
     const size_t at = text.find(start);
-    if (at == std::string::npos)
-        return "<absent>";
+    if (at == std::string::npos) return "<absent>";
     return text.substr(at + start.size(), text.find("\r\n", at + start.size()) - at - start.size());
 }
 
 // The keyword of every line that starts with prefix, in order.
-std::vector<std::string> Keywords(const std::string &text, const std::string &prefix)
-{
+std::vector<std::string> Keywords(const std::string &text, const std::string &prefix) {
     std::vector<std::string> found;
-    for (size_t at = text.find("\r\n" + prefix); at != std::string::npos; at = text.find("\r\n" + prefix, at + 1))
+    for (size_t at = text.find("\r\n" + prefix); at != std::string::npos;
+         at = text.find("\r\n" + prefix, at + 1))
         found.push_back(text.substr(at + 2, text.find_first_of(" \r", at + 2) - at - 2));
     return found;
 }
 
-TEST(WriterLayout, SectionsAndButtonSlotsPerDevice)
-{
+TEST(WriterLayout, SectionsAndButtonSlotsPerDevice) {
     Record r;
     EXPECT_EQ(Keywords(r.Write(), "["),
               (std::vector<std::string>{"[VERSION]", "[IDENTIFICATION]", "[CONFIGURATION]", "[TUNING]"}));
@@ -125,8 +117,7 @@ TEST(WriterLayout, SectionsAndButtonSlotsPerDevice)
     EXPECT_EQ(Keywords(text, "BUTTON_"), slots);
 }
 
-TEST(WriterLayout, MotionMapsThatCannotBeExpressedAreUndefined)
-{
+TEST(WriterLayout, MotionMapsThatCannotBeExpressedAreUndefined) {
     Record r;
     const struct {
         TlMotionMap map;
@@ -152,8 +143,7 @@ TEST(WriterLayout, MotionMapsThatCannotBeExpressedAreUndefined)
 }
 
 // Nothing outside the record is read, whatever its members hold.
-TEST(WriterLayout, InconsistentMembersAreWrittenSafely)
-{
+TEST(WriterLayout, InconsistentMembersAreWrittenSafely) {
     Record r;
     r.cfg.owner = TL_OWNER_NONE;
     r.cfg.level = 3;
@@ -192,8 +182,7 @@ TEST(WriterLayout, InconsistentMembersAreWrittenSafely)
 
 const char kOld[] = "old content\r\n";
 
-TEST(WriterFiles, RefusalsTouchNothing)
-{
+TEST(WriterFiles, RefusalsTouchNothing) {
     Record r;
     TempFolder folder;
     const std::string existing = folder.File("old.kcg");
@@ -208,8 +197,7 @@ TEST(WriterFiles, RefusalsTouchNothing)
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"old.kcg"});
 }
 
-TEST(WriterFiles, ReplacingLeavesOnlyTheNewFile)
-{
+TEST(WriterFiles, ReplacingLeavesOnlyTheNewFile) {
     Record r;
     TempFolder folder;
     const std::string path = folder.File("game.kcg");
@@ -221,14 +209,13 @@ TEST(WriterFiles, ReplacingLeavesOnlyTheNewFile)
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"game.kcg"});
 }
 
-TEST(WriterFiles, UnwritableTargetsFailAndLeaveNoTemporaryFile)
-{
+TEST(WriterFiles, UnwritableTargetsFailAndLeaveNoTemporaryFile) {
     Record r;
     TempFolder folder;
     WriteBytes(folder.File("plain"), kOld);
     fs::create_directory(folder.Path() / "dir.kcg");
-    for (const fs::path &target : {folder.Path() / "missing" / "a.kcg", folder.Path() / "plain" / "a.kcg",
-                                   folder.Path() / "dir.kcg"})
+    for (const fs::path &target :
+         {folder.Path() / "missing" / "a.kcg", folder.Path() / "plain" / "a.kcg", folder.Path() / "dir.kcg"})
         EXPECT_EQ(TlWriteConfigFile(&r.cfg, target.string().c_str()), TL_WRITE_FAILED) << target;
     EXPECT_EQ(ReadBytes(folder.File("plain")), kOld);
     std::vector<std::string> left = folder.Entries();
@@ -239,28 +226,23 @@ TEST(WriterFiles, UnwritableTargetsFailAndLeaveNoTemporaryFile)
 // False when path can be opened for writing anyway: a POSIX administrator
 // ignores permission bits, so a read-only case cannot be staged. (Windows
 // keeps a read-only attribute for everyone.)
-bool WriteIsRefused(const std::string &path, const char *mode)
-{
+bool WriteIsRefused(const std::string &path, const char *mode) {
 #ifdef _WIN32
-    if (std::strcmp(mode, "r+b") == 0)
-        return true;
+    if (std::strcmp(mode, "r+b") == 0) return true;
 #endif
     FILE *probe = std::fopen(path.c_str(), mode);
-    if (probe != nullptr)
-        std::fclose(probe);
+    if (probe != nullptr) std::fclose(probe);
     return probe == nullptr;
 }
 
-TEST(WriterFiles, ReadOnlyTargetIsLeftIntact)
-{
+TEST(WriterFiles, ReadOnlyTargetIsLeftIntact) {
     Record r;
     TempFolder folder;
     const std::string path = folder.File("locked.kcg");
     WriteBytes(path, kOld);
     fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    if (!WriteIsRefused(path, "r+b"))
-        GTEST_SKIP() << "permission bits are not enforced for this user";
+    if (!WriteIsRefused(path, "r+b")) GTEST_SKIP() << "permission bits are not enforced for this user";
     EXPECT_EQ(TlWriteConfigFile(&r.cfg, path.c_str()), TL_WRITE_FAILED);
     EXPECT_EQ(ReadBytes(path), kOld);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"locked.kcg"});
@@ -268,8 +250,7 @@ TEST(WriterFiles, ReadOnlyTargetIsLeftIntact)
 }
 
 #ifndef _WIN32
-TEST(WriterFiles, UnwritableFolderFailsWithTheOldFileIntact)
-{
+TEST(WriterFiles, UnwritableFolderFailsWithTheOldFileIntact) {
     Record r;
     TempFolder folder;
     const std::string path = folder.File("game.kcg");
@@ -280,12 +261,10 @@ TEST(WriterFiles, UnwritableFolderFailsWithTheOldFileIntact)
         EXPECT_EQ(ReadBytes(path), kOld);
     }
     chmod(folder.Path().c_str(), 0755);
-    if (folder.Entries().size() > 1)
-        GTEST_SKIP() << "permission bits are not enforced for this user";
+    if (folder.Entries().size() > 1) GTEST_SKIP() << "permission bits are not enforced for this user";
 }
 
-TEST(WriterFiles, PermissionBitsAndSymbolicLinksAreKept)
-{
+TEST(WriterFiles, PermissionBitsAndSymbolicLinksAreKept) {
     Record r;
     TempFolder folder;
     const std::string target = folder.File("real.kcg");
@@ -302,8 +281,7 @@ TEST(WriterFiles, PermissionBitsAndSymbolicLinksAreKept)
 }
 #endif
 
-TEST(WriterFiles, StreamFailuresAreReported)
-{
+TEST(WriterFiles, StreamFailuresAreReported) {
     Record r;
     TempFolder folder;
     const std::string path = folder.File("s.kcg");
@@ -321,8 +299,7 @@ TEST(WriterFiles, StreamFailuresAreReported)
     EXPECT_EQ(ReadBytes(path), kOld);
 }
 
-TEST(WriterFiles, QuotedHelperWritesNullAsEmpty)
-{
+TEST(WriterFiles, QuotedHelperWritesNullAsEmpty) {
     TempFolder folder;
     FILE *file = std::fopen(folder.File("q").c_str(), "wb");
     EXPECT_EQ(TlWriteQuoted(nullptr, file), 0);
