@@ -1,5 +1,5 @@
 // The commands that act on the document as a whole: New, Open, Save, Save As,
-// the three ways out of the editor, and the question they ask first when the
+// the ways out of the editor, and the question they ask first when the
 // document has unsaved changes.
 #include <windows.h>
 
@@ -20,55 +20,41 @@ namespace {
 // affair; Wine's takes new names there, as a save dialog must.
 constexpr DWORD kFileDialogOptions = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_SHAREAWARE;
 
-// Posted by the initialisation when the command line names a file, so that
-// the file opens once the window shows and its messages have an owner to
-// stand in front of.
-constexpr UINT kOpenStartFileMessage = WM_APP + 1;
-
 } // namespace
 
 bool CKcgEditorDlg::Save() {
-    if (!m_bHasFileName) return SaveAs();
-    if (!WriteFile(m_strFolder + m_strFileName, true)) return false;
-    m_bModified = 0;
-    return true;
+    if (!doc_.Name().hasFileName) return SaveAs();
+    return WriteFile(doc_.Path(), true);
 }
 
 bool CKcgEditorDlg::SaveAs() {
-    if (!m_bHasFileName) {
-        const model::DocumentName untitled = model::UntitledName();
-        m_strFolder = untitled.folder;
-        m_strFileName = untitled.fileName;
-    }
-    // The save dialog opens in the current folder: the document's own.
-    SetCurrentDirectoryA(m_strFolder.c_str());
-    // Shown again after each refused name, with that name in its folder.
-    std::string path = m_strFileName;
+    if (!doc_.Name().hasFileName) doc_.SetName(model::UntitledName());
+    // Shown again after each refused name, with that name in its folder; it
+    // opens in the document's own folder.
+    std::string path = doc_.Name().fileName;
+    std::string folder = doc_.Name().folder;
     for (;;) {
         ui::FileDialog dialog(ui::FileDialogKind::Save, model::kKcgFileFilter, model::kKcgDefaultExtension,
                               path, kFileDialogOptions);
+        dialog.SetInitialDir(folder);
         if (!dialog.Show(hwnd())) return false;
         path = dialog.Path();
-        const model::SaveAsCheck check = model::CheckSaveAsName(path, m_ReservedTitles, m_bInternal != 0);
+        folder.clear();
+        const model::SaveAsCheck check =
+            model::CheckSaveAsName(path, context_.reservedTitles, context_.internal);
         if (check.step == model::SaveAsStep::kAccept) break;
         const model::Answer answer = ShowMessage(hwnd(), check.message);
         if (check.step == model::SaveAsStep::kAskReplace && model::ReplaceAccepted(answer)) break;
     }
     // The name is the document's from now on, even if the write fails.
-    const model::DocumentName chosen = model::NameOfPath(path);
-    m_bHasFileName = 1;
-    m_strFolder = chosen.folder;
-    m_strFileName = chosen.fileName;
-    m_editFileName.SetText(m_strFileName);
-    if (!WriteFile(path, true)) return false;
-    m_bModified = 0;
-    return true;
+    doc_.SetName(model::NameOfPath(path));
+    general_.Refresh(model::Field::kFileName);
+    return WriteFile(path, true);
 }
 
 bool CKcgEditorDlg::PromptToSave() {
     if (!IsModified()) return true;
-    const model::Answer answer = ShowMessage(hwnd(), model::SavePromptMessage(m_nScreen));
-    switch (model::SavePromptChoice(answer)) {
+    switch (model::SavePromptChoice(ShowMessage(hwnd(), model::SavePromptMessage(screen_)))) {
     case model::PromptChoice::kAbandon:
         return false;
     case model::PromptChoice::kDiscard:
@@ -76,18 +62,13 @@ bool CKcgEditorDlg::PromptToSave() {
     case model::PromptChoice::kSaveFirst:
         break;
     }
-    if (!Save()) return false;
-    m_bModified = 0;
-    return true;
+    return Save();
 }
 
 void CKcgEditorDlg::OnFileNew() {
     if (!PromptToSave()) return;
-    ResetScreens();
-    ResetConfig();
-    m_bHasFileName = 0;
+    ResetDocument();
     ReturnToGeneralScreen();
-    m_bModified = 0;
 }
 
 void CKcgEditorDlg::OnFileOpen() {
@@ -100,13 +81,10 @@ void CKcgEditorDlg::OnFileOpen() {
 
 bool CKcgEditorDlg::OpenDocument(const std::string &path) {
     if (!LoadFile(path)) return false;
-    const model::OpenedName opened = model::NameOpenedFile(path, m_bInternal != 0);
-    m_bHasFileName = opened.name.hasFileName ? 1 : 0;
-    m_strFolder = opened.name.folder;
-    m_strFileName = opened.name.fileName;
+    const model::OpenedName opened = model::NameOpenedFile(path, context_.internal);
+    doc_.SetName(opened.name);
     if (opened.showOwnerNote) ShowMessage(hwnd(), model::OpenOwnerNote());
-    m_editFileName.SetText(m_strFileName);
-    m_bModified = 0;
+    general_.Refresh(model::Field::kFileName);
     ReturnToGeneralScreen();
     return true;
 }
@@ -119,26 +97,23 @@ void CKcgEditorDlg::OnSaveAs() {
     SaveAs();
 }
 
-void CKcgEditorDlg::OnExitButton() {
+// The Exit button ends the dialog with OK; Esc, the close box, Close on the
+// system menu, File > Exit and the close message of a second start with
+// "-CLOSE" end it with Cancel.
+void CKcgEditorDlg::OnExit() {
     if (PromptToSave()) EndDialog(IDOK);
 }
 
-// Esc, the close box, Close on the system menu, and the close message of a
-// second start with "-CLOSE".
 void CKcgEditorDlg::OnCancel() {
     if (PromptToSave()) EndDialog(IDCANCEL);
-}
-
-void CKcgEditorDlg::OpenStartFileLater() {
-    if (!m_strStartFile.empty()) PostMessageA(hwnd(), kOpenStartFileMessage, 0, 0);
 }
 
 bool CKcgEditorDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR *result) {
     if (message != kOpenStartFileMessage) return false;
     // Once only: the name is taken before the file's messages can let another
     // posted copy of this message in.
-    const std::string path = std::move(m_strStartFile);
-    m_strStartFile.clear();
+    const std::string path = std::move(settings_.startFile);
+    settings_.startFile.clear();
     if (!path.empty()) OpenDocument(path);
     *result = TRUE;
     return true;

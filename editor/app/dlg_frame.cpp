@@ -1,43 +1,30 @@
-// The wizard dialog's frame: its life, its initialisation, its message table,
-// the system menu and the keyboard.
+// The wizard frame: its life, its initialisation, its command table, the
+// system menu and the tool tips.
 #include <windows.h>
 
 #include <commctrl.h>
+
+#include <memory>
 
 #include "about_dlg.h"
 #include "kcg_editor_dlg.h"
 #include "paths.h"
 #include "reserved.h"
 #include "resource.h"
-#include "screen_groups.h"
-#include "sliders.h"
 #include "splash_dlg.h"
 
 namespace {
 
-// Width of an axis combo box's opened list, in pixels: wide enough for two
-// labels joined by a slash.
-constexpr int kAxisListWidth = 180;
-
-constexpr int kSliderTickFrequency = 10;
-constexpr int kSliderPageSize = 5;
-constexpr int kSliderLineSize = 1;
-
-void SetUpSlider(const ui::Slider &slider, int maximum, int position) {
-    slider.SetRange(0, maximum, true);
-    slider.SetTickFrequency(kSliderTickFrequency);
-    slider.SetPageSize(kSliderPageSize);
-    slider.SetLineSize(kSliderLineSize);
-    slider.SetPosition(position, true);
+bool IsSlider(int id) {
+    return id >= IDC_SCALAR_0 && id <= IDC_DEAD_ZONE_5;
 }
 
 } // namespace
 
-CKcgEditorDlg::CKcgEditorDlg(HINSTANCE instance) : ui::Dialog(IDD_KCGEDITOR_DIALOG, instance) {
-    TlInitConfig(&m_Config);
-    m_AxisOfRow.fill(model::kNoAxis);
-    m_SavedAxisOfRow.fill(model::kNoAxis);
-    m_SavedScalarPos.fill(model::kScalarNeutral);
+CKcgEditorDlg::CKcgEditorDlg(HINSTANCE instance, EditorSettings settings)
+    : ui::Dialog(IDD_KCGEDITOR_DIALOG, instance), settings_(std::move(settings)), doc_(settings_.internal),
+      general_(*this, doc_, context_), axis_(*this, doc_, context_), tuning_(*this, doc_, context_, tips_) {
+    context_.internal = settings_.internal;
 }
 
 CKcgEditorDlg::~CKcgEditorDlg() {
@@ -45,15 +32,13 @@ CKcgEditorDlg::~CKcgEditorDlg() {
     if (hwnd()) DestroyWindow(hwnd());
     ReleasePictures();
     FreeReservedNames();
-    TlFreeConfig(&m_Config);
 }
 
 BOOL CKcgEditorDlg::OnInitDialog() {
-    BindControls();
     m_hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
 
     std::unique_ptr<CSplashDlg> splash = std::make_unique<CSplashDlg>(Instance());
-    const bool splashShown = !m_bInternal && splash->Show();
+    const bool splashShown = !context_.internal && splash->Show();
 
     SetUpSystemMenu();
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
@@ -62,46 +47,20 @@ BOOL CKcgEditorDlg::OnInitDialog() {
     CollectReservedNames();
     LoadScreenBitmaps();
     CreateScreenPalette();
-    SetUpControls();
+    for (const int screen : {model::kGeneralScreen, model::kAxisScreen, model::kTuningScreen})
+        ScreenObject(screen).SetUp();
     SetUpToolTips();
-
-    HideGeneralScreen();
-    HideAxisScreen();
-    HideTuningScreen();
-    ShowGeneralScreen();
-
-    ResetScreens();
-    ResetConfig();
+    // Which Tuning rows are in use is the template's until that screen is entered.
+    tuning_.ToDocument();
+    ShowScreen(model::kGeneralScreen);
+    ResetDocument();
 
     if (splashShown) splash->Close();
     splash.reset();
-    OpenStartFileLater();
+    // A file named on the command line opens once the window shows, so that
+    // its messages have an owner to stand in front of.
+    if (!settings_.startFile.empty()) PostMessageA(hwnd(), kOpenStartFileMessage, 0, 0);
     return TRUE; // the focus goes to the first tab stop, the game title
-}
-
-void CKcgEditorDlg::BindControls() {
-    const HWND dialog = hwnd();
-    m_editTitle.Bind(dialog, IDC_GAME_TITLE);
-    m_editFileName.Bind(dialog, IDC_FILE_NAME);
-    m_editExe.Bind(dialog, IDC_EXE_NAME);
-    m_editInstructions.Bind(dialog, IDC_INSTRUCTIONS);
-    m_editRevision.Bind(dialog, IDC_FILE_REVISION);
-    m_listExes.Bind(dialog, IDC_EXE_LIST);
-    m_checkInstructions.Bind(dialog, IDC_INSTRUCTIONS_CHECK);
-    m_radioPreDirectX5.Bind(dialog, IDC_PRE_DIRECTX5);
-    m_radioDirectX5.Bind(dialog, IDC_DIRECTX5);
-    m_radioVertical.Bind(dialog, IDC_VERTICAL);
-    m_radioHorizontal.Bind(dialog, IDC_HORIZONTAL);
-    m_comboOwner.Bind(dialog, IDC_OWNER);
-    for (int row = 0; row < model::kRows; ++row) {
-        m_comboLabelPos[row].Bind(dialog, screens::kPositiveLabelIds[row]);
-        m_comboLabelNeg[row].Bind(dialog, screens::kNegativeLabelIds[row]);
-        m_comboAxis[row].Bind(dialog, IDC_AXIS_0 + row);
-        m_editAxisOpposite[row].Bind(dialog, IDC_AXIS_OPPOSITE_0 + row);
-        m_staticRowLabel[row].Bind(dialog, IDC_ROW_LABEL_0 + row);
-        m_sliderScalar[row].Bind(dialog, IDC_SCALAR_0 + row);
-        m_sliderDeadZone[row].Bind(dialog, IDC_DEAD_ZONE_0 + row);
-    }
 }
 
 void CKcgEditorDlg::SetUpSystemMenu() {
@@ -117,144 +76,52 @@ void CKcgEditorDlg::SetUpSystemMenu() {
     }
 }
 
-void CKcgEditorDlg::SetUpControls() {
-    // Dead zones first, then scalars.
-    for (const ui::Slider &slider : m_sliderDeadZone)
-        SetUpSlider(slider, model::kDeadZoneMax, 0);
-    for (const ui::Slider &slider : m_sliderScalar)
-        SetUpSlider(slider, model::kScalarMax, model::kScalarNeutral);
-    for (const ui::ComboBox &combo : m_comboAxis) {
-        combo.SetDroppedWidth(kAxisListWidth);
-        combo.SetExtendedUI(true);
-    }
-    for (int row = 0; row < model::kRows; ++row) {
-        for (const char *preset : screens::kLabelPresets) {
-            m_comboLabelPos[row].Add(preset);
-            m_comboLabelNeg[row].Add(preset);
-        }
-        // The record keeps 63 characters of a label; longer ones could not be kept.
-        m_comboLabelPos[row].SetLimit(static_cast<int>(model::kMaxLabelLength));
-        m_comboLabelNeg[row].SetLimit(static_cast<int>(model::kMaxLabelLength));
-    }
-    m_comboOwner.Clear();
-    for (const char *owner : screens::kOwnerWords)
-        m_comboOwner.Add(owner);
-}
-
 void CKcgEditorDlg::SetUpToolTips() {
-    m_pToolTip = std::make_unique<ui::ToolTip>();
-    if (!m_pToolTip->Create(hwnd())) return;
-    m_pToolTip->AddChildren();
-    m_pToolTip->Activate(true);
+    if (!tips_.Create(hwnd())) return;
+    tips_.AddChildren();
+    tips_.Activate(true);
 }
 
 void CKcgEditorDlg::CollectReservedNames() {
-    const model::InstallPaths paths = model::MakeInstallPaths(m_szInstallDir);
+    const model::InstallPaths paths = model::MakeInstallPaths(settings_.installDir);
     FreeReservedNames();
-    if (!m_bInternal) {
+    if (!context_.internal) {
         model::CollectReservedNames(model::ListKcgFiles(paths.winConfigDir),
-                                    model::ListKcgFiles(paths.dosConfigDir), m_ReservedTitles,
-                                    m_ReservedExes);
+                                    model::ListKcgFiles(paths.dosConfigDir), context_.reservedTitles,
+                                    context_.reservedExes);
     }
-    m_szWinConfigDir = paths.winConfigDir;
+    context_.winConfigDir = paths.winConfigDir;
 }
 
 void CKcgEditorDlg::FreeReservedNames() {
-    model::FreeNameList(m_ReservedTitles);
-    model::FreeNameList(m_ReservedExes);
+    model::FreeNameList(context_.reservedTitles);
+    model::FreeNameList(context_.reservedExes);
 }
 
 bool CKcgEditorDlg::DispatchCommand(int id, int code) {
     static const ui::Command<CKcgEditorDlg> kCommands[] = {
+        // The wizard's buttons
         {IDC_NEXT_GENERAL, BN_CLICKED, &CKcgEditorDlg::OnNextGeneral},
         {IDC_BACK_AXIS, BN_CLICKED, &CKcgEditorDlg::OnBackAxis},
         {IDC_NEXT_AXIS, BN_CLICKED, &CKcgEditorDlg::OnNextAxis},
         {IDC_BACK_TUNING, BN_CLICKED, &CKcgEditorDlg::OnBackTuning},
-        {IDC_EXIT, BN_CLICKED, &CKcgEditorDlg::OnExitButton},
         {IDC_SAVE, BN_CLICKED, &CKcgEditorDlg::OnSave},
         {IDC_SAVE_AS, BN_CLICKED, &CKcgEditorDlg::OnSaveAs},
         {IDC_TEST, BN_CLICKED, &CKcgEditorDlg::OnTest},
+        {IDC_EXIT, BN_CLICKED, &CKcgEditorDlg::OnExit},
+        // The menu
         {ID_FILE_NEW, ui::kAnyCode, &CKcgEditorDlg::OnFileNew},
-        // General Information
-        {IDC_ADD_EXE, BN_CLICKED, &CKcgEditorDlg::OnAddExecutable},
-        {IDC_REMOVE_EXE, BN_CLICKED, &CKcgEditorDlg::OnRemoveExecutable},
-        {IDC_BROWSE_EXE, BN_CLICKED, &CKcgEditorDlg::OnBrowseExecutable},
-        {IDC_INSTRUCTIONS_CHECK, BN_CLICKED, &CKcgEditorDlg::OnInstructionsCheck},
-        {IDC_DIRECTX5, BN_CLICKED, &CKcgEditorDlg::OnDirectX5},
-        {IDC_PRE_DIRECTX5, BN_CLICKED, &CKcgEditorDlg::OnPreDirectX5},
-        {IDC_GAME_TITLE, EN_CHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_INSTRUCTIONS, EN_CHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_OWNER, CBN_SELCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_X_POS, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_X_POS, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_X_NEG, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_X_NEG, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_Y_POS, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_Y_POS, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_Y_NEG, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_Y_NEG, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_Z_POS, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_Z_POS, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_Z_NEG, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_Z_NEG, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_R_POS, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_R_POS, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_R_NEG, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_R_NEG, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_U_POS, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_U_POS, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_U_NEG, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_U_NEG, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_V_POS, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_V_POS, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_V_NEG, CBN_EDITCHANGE, &CKcgEditorDlg::OnGeneralEdited},
-        {IDC_LABEL_V_NEG, CBN_SELENDOK, &CKcgEditorDlg::OnGeneralEdited},
-        // Axis Mapping
-        {IDC_AXIS_0, CBN_SELCHANGE, &CKcgEditorDlg::OnAxisSelChange, 0},
-        {IDC_AXIS_0, CBN_DROPDOWN, &CKcgEditorDlg::OnAxisDropDown, 0},
-        {IDC_AXIS_0, CBN_CLOSEUP, &CKcgEditorDlg::OnAxisCloseUp, 0},
-        {IDC_AXIS_0, CBN_SELENDCANCEL, &CKcgEditorDlg::OnAxisSelEndCancel, 0},
-        {IDC_INVERT_0, BN_CLICKED, &CKcgEditorDlg::OnInvert, 0},
-        {IDC_AXIS_1, CBN_SELCHANGE, &CKcgEditorDlg::OnAxisSelChange, 1},
-        {IDC_AXIS_1, CBN_DROPDOWN, &CKcgEditorDlg::OnAxisDropDown, 1},
-        {IDC_AXIS_1, CBN_CLOSEUP, &CKcgEditorDlg::OnAxisCloseUp, 1},
-        {IDC_AXIS_1, CBN_SELENDCANCEL, &CKcgEditorDlg::OnAxisSelEndCancel, 1},
-        {IDC_INVERT_1, BN_CLICKED, &CKcgEditorDlg::OnInvert, 1},
-        {IDC_AXIS_2, CBN_SELCHANGE, &CKcgEditorDlg::OnAxisSelChange, 2},
-        {IDC_AXIS_2, CBN_DROPDOWN, &CKcgEditorDlg::OnAxisDropDown, 2},
-        {IDC_AXIS_2, CBN_CLOSEUP, &CKcgEditorDlg::OnAxisCloseUp, 2},
-        {IDC_AXIS_2, CBN_SELENDCANCEL, &CKcgEditorDlg::OnAxisSelEndCancel, 2},
-        {IDC_INVERT_2, BN_CLICKED, &CKcgEditorDlg::OnInvert, 2},
-        {IDC_AXIS_3, CBN_SELCHANGE, &CKcgEditorDlg::OnAxisSelChange, 3},
-        {IDC_AXIS_3, CBN_DROPDOWN, &CKcgEditorDlg::OnAxisDropDown, 3},
-        {IDC_AXIS_3, CBN_CLOSEUP, &CKcgEditorDlg::OnAxisCloseUp, 3},
-        {IDC_AXIS_3, CBN_SELENDCANCEL, &CKcgEditorDlg::OnAxisSelEndCancel, 3},
-        {IDC_INVERT_3, BN_CLICKED, &CKcgEditorDlg::OnInvert, 3},
-        {IDC_AXIS_4, CBN_SELCHANGE, &CKcgEditorDlg::OnAxisSelChange, 4},
-        {IDC_AXIS_4, CBN_DROPDOWN, &CKcgEditorDlg::OnAxisDropDown, 4},
-        {IDC_AXIS_4, CBN_CLOSEUP, &CKcgEditorDlg::OnAxisCloseUp, 4},
-        {IDC_AXIS_4, CBN_SELENDCANCEL, &CKcgEditorDlg::OnAxisSelEndCancel, 4},
-        {IDC_INVERT_4, BN_CLICKED, &CKcgEditorDlg::OnInvert, 4},
-        {IDC_AXIS_5, CBN_SELCHANGE, &CKcgEditorDlg::OnAxisSelChange, 5},
-        {IDC_AXIS_5, CBN_DROPDOWN, &CKcgEditorDlg::OnAxisDropDown, 5},
-        {IDC_AXIS_5, CBN_CLOSEUP, &CKcgEditorDlg::OnAxisCloseUp, 5},
-        {IDC_AXIS_5, CBN_SELENDCANCEL, &CKcgEditorDlg::OnAxisSelEndCancel, 5},
-        {IDC_INVERT_5, BN_CLICKED, &CKcgEditorDlg::OnInvert, 5},
-        {IDC_VERTICAL, BN_CLICKED, &CKcgEditorDlg::OnVertical},
-        {IDC_HORIZONTAL, BN_CLICKED, &CKcgEditorDlg::OnHorizontal},
-        // Tuning
-        {IDC_SUGGEST_0, BN_CLICKED, &CKcgEditorDlg::OnSuggest, 0},
-        {IDC_SUGGEST_1, BN_CLICKED, &CKcgEditorDlg::OnSuggest, 1},
-        {IDC_SUGGEST_2, BN_CLICKED, &CKcgEditorDlg::OnSuggest, 2},
-        {IDC_SUGGEST_3, BN_CLICKED, &CKcgEditorDlg::OnSuggest, 3},
-        {IDC_SUGGEST_4, BN_CLICKED, &CKcgEditorDlg::OnSuggest, 4},
-        {IDC_SUGGEST_5, BN_CLICKED, &CKcgEditorDlg::OnSuggest, 5},
+        {ID_FILE_OPEN, ui::kAnyCode, &CKcgEditorDlg::OnFileOpen},
+        {ID_FILE_EXIT, ui::kAnyCode, &CKcgEditorDlg::OnCancel},
+        {ID_ADVANCED_CLEAN, ui::kAnyCode, &CKcgEditorDlg::OnCleanFiles},
+        {ID_ADVANCED_FILE_REVISION, ui::kAnyCode, &CKcgEditorDlg::OnFileRevision},
+        {ID_HELP_CONTENTS, ui::kAnyCode, &CKcgEditorDlg::OnHelp},
+        {ID_APP_ABOUT, ui::kAnyCode, &CKcgEditorDlg::OnAbout},
     };
     if (ui::DispatchCommand(*this, kCommands, id, code)) return true;
-    // Enter and Esc stay with the dialog; everything else it does not know
-    // (menu commands) goes on to the application.
-    if (id == IDOK || id == IDCANCEL) return false;
-    return m_pRouter && m_pRouter->RouteCommand(id, code);
+    for (const int screen : {model::kGeneralScreen, model::kAxisScreen, model::kTuningScreen})
+        if (ScreenObject(screen).Dispatch(id, code)) return true;
+    return false;
 }
 
 void CKcgEditorDlg::OnOK() {
@@ -263,13 +130,25 @@ void CKcgEditorDlg::OnOK() {
 
 bool CKcgEditorDlg::OnSysCommand(WPARAM command, LPARAM /*lParam*/) {
     if ((command & 0xFFF0) != IDM_ABOUTBOX) return false;
-    ShowAboutBox();
+    OnAbout();
     return true;
 }
 
-void CKcgEditorDlg::ShowAboutBox() {
-    CAboutDlg about(Instance());
-    about.DoModal(hwnd());
+bool CKcgEditorDlg::OnNotify(NMHDR *header, LRESULT * /*result*/) {
+    // The tips' texts are asked for each time one is about to show, so a
+    // slider's tip follows the slider.
+    const HWND tool = ui::ToolTip::RequestedTool(header);
+    if (!tool) return false;
+    const int id = GetDlgCtrlID(tool);
+    const int position = IsSlider(id) ? ui::Slider(tool).Position() : 0;
+    // Controls without a tip get an empty text, which shows nothing.
+    ui::ToolTip::AnswerRequest(header, model::ToolTipText(id, position));
+    return true;
+}
+
+bool CKcgEditorDlg::OnHScroll(int /*code*/, int /*position*/, HWND control) {
+    tuning_.OnSliderMoved(control);
+    return false;
 }
 
 void CKcgEditorDlg::OnActivate(int /*state*/, HWND /*other*/) {
@@ -280,6 +159,5 @@ void CKcgEditorDlg::OnActivate(int /*state*/, HWND /*other*/) {
 }
 
 void CKcgEditorDlg::OnDestroy() {
-    m_pToolTip.reset();
     FreeReservedNames();
 }

@@ -1,9 +1,6 @@
 #include "kcg_editor_app.h"
 
-#include "about_dlg.h"
-#include "clean_dlg.h"
-#include "file_revision_dlg.h"
-#include "help_rules.h"
+#include "kcg_editor_dlg.h"
 #include "paths.h"
 #include "resource.h"
 #include "screens.h"
@@ -26,7 +23,7 @@ const char kMonitorNoteCaption[] = "Kavelin Windows Monitor Shut-Down";
 } // namespace
 
 CKcgEditorApp::CKcgEditorApp(HINSTANCE instance, StartupSystem &system)
-    : ui::App(instance), m_MainDlg(instance), system_(system) {}
+    : ui::App(instance), system_(system) {}
 
 bool CKcgEditorApp::InitInstance() {
     // Trackbars and tool tips; every dialog of the program draws itself in
@@ -57,11 +54,16 @@ bool CKcgEditorApp::InitInstance() {
     }
     system_.StartProgram(paths.monitorClose);
 
-    if (switches.internal) m_MainDlg.m_bInternal = 1;
-    m_MainDlg.m_szInstallDir = paths.dir;
-    m_MainDlg.m_strStartFile = startFile;
-    m_MainDlg.SetCommandRouter(this);
-    m_MainDlg.DoModal(nullptr);
+    EditorSettings settings;
+    settings.internal = switches.internal;
+    settings.installDir = paths.dir;
+    settings.programDir = m_szProgramDir;
+    settings.startFile = startFile;
+    settings.showHelp = [this](const std::string &file, unsigned command, unsigned long data) {
+        system_.ShowHelp(file, command, data);
+    };
+    CKcgEditorDlg mainDlg(Instance(), std::move(settings));
+    mainDlg.DoModal(nullptr);
 
     // However the dialog ended, the monitor runs again.
     system_.SetCurrentFolder(paths.dir);
@@ -71,7 +73,8 @@ bool CKcgEditorApp::InitInstance() {
 
 bool CKcgEditorApp::HandOverToRunningEditor(bool close) {
     for (const int titleId : model::kInstanceTitleOrder) {
-        const std::string title = LoadText(static_cast<UINT>(titleId)).value_or(model::TitleText(titleId));
+        const std::string title = LoadText(static_cast<UINT>(titleId)).value_or("");
+        if (title.empty()) continue;
         const HWND running = system_.FindTopLevelWindow(title);
         if (!running) continue;
         if (close) {
@@ -82,52 +85,4 @@ bool CKcgEditorApp::HandOverToRunningEditor(bool close) {
         return true;
     }
     return false;
-}
-
-bool CKcgEditorApp::RouteCommand(int id, int code) {
-    static const ui::Command<CKcgEditorApp> kCommands[] = {
-        {ID_FILE_OPEN, ui::kAnyCode, &CKcgEditorApp::OnFileOpen},
-        {ID_FILE_EXIT, ui::kAnyCode, &CKcgEditorApp::OnAppExit},
-        {ID_ADVANCED_CLEAN, ui::kAnyCode, &CKcgEditorApp::OnCleanFiles},
-        {ID_ADVANCED_FILE_REVISION, ui::kAnyCode, &CKcgEditorApp::OnFileRevision},
-        {ID_HELP_CONTENTS, ui::kAnyCode, &CKcgEditorApp::OnHelp},
-        {ID_APP_ABOUT, ui::kAnyCode, &CKcgEditorApp::OnAppAbout},
-    };
-    return ui::DispatchCommand(*this, kCommands, id, code);
-}
-
-void CKcgEditorApp::OnFileOpen() {
-    m_MainDlg.OnFileOpen();
-}
-
-void CKcgEditorApp::OnAppExit() {
-    if (m_MainDlg.PromptToSave()) m_MainDlg.EndDialog(IDCANCEL);
-}
-
-void CKcgEditorApp::OnCleanFiles() {
-    CCleanKcgDlg clean(m_MainDlg.m_szWinConfigDir, Instance());
-    clean.DoModal(m_MainDlg.hwnd());
-}
-
-void CKcgEditorApp::OnFileRevision() {
-    CFileRevisionDlg revision(m_MainDlg.m_bInternal != 0, Instance());
-    revision.m_nMajor = m_MainDlg.m_nRevMajor;
-    revision.m_nMinor = m_MainDlg.m_nRevMinor;
-    if (revision.DoModal(m_MainDlg.hwnd()) != IDOK) return;
-    m_MainDlg.m_nRevMajor = revision.m_nMajor;
-    m_MainDlg.m_nRevMinor = revision.m_nMinor;
-    m_MainDlg.ShowFileRevision();
-    // Accepting counts as a change even with the same numbers: the user meant
-    // this revision to be saved.
-    m_MainDlg.m_bModified = 1;
-}
-
-void CKcgEditorApp::OnAppAbout() {
-    CAboutDlg about(Instance());
-    about.DoModal(m_MainDlg.hwnd());
-}
-
-void CKcgEditorApp::OnHelp() {
-    // The program's own folder, whatever the current folder is now.
-    system_.ShowHelp(model::HelpFilePath(m_szProgramDir), model::kHelpContentsCommand, model::kHelpData);
 }

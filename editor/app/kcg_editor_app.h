@@ -1,16 +1,13 @@
-// The application object: the editor's start-up, the run of its main dialog,
-// and the menu commands the dialog passes on.
+// The application object: the editor's start-up and the run of its main dialog.
 #ifndef KCG_APP_KCG_EDITOR_APP_H
 #define KCG_APP_KCG_EDITOR_APP_H
 
 #include <string>
 
-#include "command_router.h"
-#include "kcg_editor_dlg.h"
 #include "startup_system.h"
 #include "ui.h"
 
-class CKcgEditorApp : public ui::App, public CommandRouter {
+class CKcgEditorApp : public ui::App {
   public:
     // system must outlive the application object.
     CKcgEditorApp(HINSTANCE instance, StartupSystem &system);
@@ -23,19 +20,7 @@ class CKcgEditorApp : public ui::App, public CommandRouter {
     // that the program ends when it returns.
     bool InitInstance();
 
-    bool RouteCommand(int id, int code) override;
-
-    CKcgEditorDlg m_MainDlg;
     std::string m_szProgramDir; // the folder of the editor's program file
-
-    // Menu commands; each acts on the main dialog.
-    void OnFileOpen();
-    void OnAppExit();
-    void OnCleanFiles();
-    void OnFileRevision();
-    void OnAppAbout();
-    // The help command: the editor's help file beside the program, at its contents.
-    void OnHelp();
 
   private:
     // Looks for a running editor by its window titles; true if one was found

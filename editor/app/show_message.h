@@ -9,6 +9,9 @@
 
 #include "message.h"
 
+// The system's message-box flags of a message: its buttons and icon.
+UINT MessageFlags(const model::Message &message);
+
 // Shows message owned by owner (may be null) and returns the button pressed.
 model::Answer ShowMessage(HWND owner, const model::Message &message);
 

@@ -114,7 +114,7 @@ std::optional<CheckFailure> CheckAxisMapPresent(const AxisRows &rows, bool inter
     for (int axis : rows.axis)
         if (axis >= 0 && axis < kRows) return std::nullopt;
     return ErrorFailure("You must map at least one motion to an axis to continue.", "Axis Map Missing",
-                        kFocusFirstAxisCombo);
+                        IDC_AXIS_0);
 }
 
 } // namespace model

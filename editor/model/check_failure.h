@@ -4,22 +4,16 @@
 #define KCG_MODEL_CHECK_FAILURE_H
 
 #include "message.h"
+#include "resource.h"
 
 namespace model {
 
-// The controls the screens' checks send the focus to; kFocusStays: the focus
-// stays where it is.
-enum FocusControl {
-    kFocusStays = 0,
-    kFocusGameTitle = 1000,      // game title edit
-    kFocusExecutableEdit = 1002, // executable name edit
-    kFocusFirstLabel = 1007,     // positive label of label row 0
-    kFocusFirstAxisCombo = 1402  // combo box of axis row 0
-};
+// The focus stays where it is after the message.
+constexpr int kFocusStays = 0;
 
 struct CheckFailure {
     Message message;
-    int focusControlId = kFocusStays;
+    int focusControlId = kFocusStays; // the control to correct (IDC_*)
 };
 
 // The failure of a screen's check: an error message with an OK button.

@@ -1,162 +1,91 @@
 #include "document.h"
 
 #include "axismap.h"
-#include "record_edit.h"
-#include "scoped_config.h"
 #include "sliders.h"
 
 namespace model {
 namespace {
 
-const float kBeginnerSens[TL_SENS_VALUES] = {1, 1, 1, 1, 1, 1, 0.7f};
-const float kIntermediateSens[TL_SENS_VALUES] = {1, 1, 1, 1, 1, 1, 1};
-const float kExpertSens[TL_SENS_VALUES] = {1, 1, 1, 1, 1, 1, 2};
-
-void SetVersions(TlConfig &cfg) {
-    cfg.versionMajor = 5;
-    cfg.versionMinor = 0;
-    cfg.applicationNumberMajor = 4;
-    cfg.applicationNumberMinor = 8;
-    cfg.platform = TL_PLATFORM_WINDOWS;
+bool SameCut(const std::string &a, const std::string &b, size_t length) {
+    return a.compare(0, length, b, 0, length) == 0;
 }
 
-// The game-wide values a new document has and an opened file gets outside
-// internal-use mode. False when memory for the command line ran out.
-bool SetGameDefaults(TlConfig &cfg) {
-    cfg.level = TL_LEVEL_INTERMEDIATE;
-    cfg.driverType[0] = '\0';
-    cfg.hideFile = 0;
-    EmptyStringList(cfg.copyFiles, cfg.copyFileCount);
-    const bool commandLineSet = SetCommandLine(cfg, "");
-    cfg.showInstructions = TL_SHOW_FALSE;
-    for (int i = 0; i < TL_AXES; ++i) {
-        cfg.appMin[i] = -0.5f;
-        cfg.appMax[i] = 0.5f;
-    }
-    for (int set = 0; set < TL_SETS; ++set)
-        cfg.highPassFilter[set] = TL_HPF_TRANSLATION_ON | TL_HPF_ROTATION_ON;
-    EmptyButtonTables(cfg);
-    return commandLineSet;
+bool SameInstructions(const ScreenValues &a, const ScreenValues &b) {
+    if (a.includeInstructions != b.includeInstructions) return false;
+    return !a.includeInstructions || SplitInstructions(a.instructions) == SplitInstructions(b.instructions);
 }
 
-void ClearKavelinButtons(TlConfig &cfg) {
-    for (int slot = 0; slot < TL_BUTTON_SLOTS; ++slot) {
-        for (TlButtonMap *button : {&cfg.buttonDflt[kKavelin][slot], &cfg.buttonUser[kKavelin][slot]}) {
-            button->source = TL_SOURCE_UNDEFINED;
-            button->index = 0;
-            button->function = 0;
-            button->rate = 0;
-        }
-    }
+int StoredScalar(const ScreenValues &v, int row) {
+    return v.scalarEnabled[row] ? v.scalarPos[row] : kScalarNeutral;
 }
 
-void SetFixedSensitivities(TlConfig &cfg) {
-    for (int v = 0; v < TL_SENS_VALUES; ++v) {
-        cfg.sensitivity[TL_SET_BEG_DFLT][kKavelin][v] = cfg.sensitivity[TL_SET_BEG_USER][kKavelin][v] =
-            kBeginnerSens[v];
-        cfg.sensitivity[TL_SET_INT_DFLT][kKavelin][v] = cfg.sensitivity[TL_SET_INT_USER][kKavelin][v] =
-            kIntermediateSens[v];
-        cfg.sensitivity[TL_SET_EXP_DFLT][kKavelin][v] = cfg.sensitivity[TL_SET_EXP_USER][kKavelin][v] =
-            kExpertSens[v];
-    }
-}
-
-void SetButtonCurveDeadZone(TlConfig &cfg) {
-    SetNullRegion(cfg.nullRegionDflt[kKavelin][TL_NULL_REGIONS - 1], -1, 0, 0, 1);
-    SetNullRegion(cfg.nullRegionUser[kKavelin][TL_NULL_REGIONS - 1], -1, 0, 0, 1);
-}
-
-// Sampling frequency 14 and no point list written: the driver's own curves apply.
-void SetDriverCurves(TlConfig &cfg) {
-    cfg.samplingFrequency[kKavelin] = 14;
-    for (int c = 0; c < TL_CURVES; ++c)
-        cfg.curveGiven[kKavelin][c] = 0;
+int StoredDeadZone(const ScreenValues &v, int row) {
+    return v.deadZoneEnabled[row] ? v.deadZonePos[row] : 0;
 }
 
 } // namespace
 
-bool ResetDocumentRecord(TlConfig &cfg) {
-    TlFreeConfig(&cfg);
-    SetVersions(cfg);
-    const bool complete = SetGameDefaults(cfg);
-    cfg.devicePresent[TL_KAVELIN] = 1;
-    cfg.devicePresent[TL_MARROWEL] = 0;
-    cfg.devicePresent[TL_TELVAR_CONTROLLER] = 0;
-    ClearKavelinButtons(cfg);
-    SetButtonCurveDeadZone(cfg);
-    SetFixedSensitivities(cfg);
-    SetDriverCurves(cfg);
-    return complete;
-}
-
-Snapshot NewDocumentSnapshot() {
-    Snapshot saved;
-    saved.rows = UnmappedRows();
-    saved.scalarPos.fill(kScalarNeutral);
-    saved.deadZonePos.fill(0);
-    return saved;
-}
-
-Snapshot TakeSnapshot(const TlConfig &cfg, const AxisRows &rows) {
-    Snapshot saved;
-    saved.rows = rows;
-    for (int i = 0; i < kRows; ++i) {
-        saved.scalarPos[i] = SnapshotPosition(cfg.tuningScalars[kKavelin][i]);
-        saved.deadZonePos[i] = SnapshotPosition(cfg.nullRegionUser[kKavelin][i].posMin);
+bool WriteTheSame(const ScreenValues &a, const ScreenValues &b) {
+    if (!SameCut(a.gameTitle, b.gameTitle, kMaxTitleLength) || a.executables != b.executables ||
+        !SameInstructions(a, b) || a.revMajor != b.revMajor || a.revMinor != b.revMinor ||
+        OwnerFromText(a.owner) != OwnerFromText(b.owner) || (a.orientation == 1) != (b.orientation == 1) ||
+        HorizontalMapText(a.rows) != HorizontalMapText(b.rows))
+        return false;
+    for (int row = 0; row < kRows; ++row) {
+        if (!SameCut(a.labelPos[row], b.labelPos[row], kMaxLabelLength) ||
+            !SameCut(a.labelNeg[row], b.labelNeg[row], kMaxLabelLength) ||
+            StoredScalar(a, row) != StoredScalar(b, row) || StoredDeadZone(a, row) != StoredDeadZone(b, row))
+            return false;
     }
-    return saved;
+    return true;
 }
 
-bool DiffersFromSnapshot(const TlConfig &cfg, const AxisRows &rows, const Snapshot &saved) {
-    const Snapshot now = TakeSnapshot(cfg, rows);
-    return now.rows != saved.rows || now.scalarPos != saved.scalarPos || now.deadZonePos != saved.deadZonePos;
+Document::Document(bool internal) : internal_(internal) {
+    TlInitConfig(&record_);
+    name_ = UntitledName();
 }
 
-void NormaliseOpenedRecord(TlConfig &cfg, bool internal) {
-    const bool ownedByOem = cfg.owner == TL_OWNER_OEM;
-    SetVersions(cfg);
-    if (!internal) {
-        // A file made by someone else becomes the start of a new game's file.
-        if (!ownedByOem) {
-            cfg.fileRevisionMajor = 1;
-            cfg.fileRevisionMinor = 0;
-            cfg.applicationName[0] = '\0';
-            cfg.orientation = TL_VERTICAL;
-            EmptyStringList(cfg.executables, cfg.executableCount);
-        }
-        cfg.owner = TL_OWNER_OEM;
-        SetGameDefaults(cfg); // level, driver type, hide file, copy files, command line, ...
-        ClearKavelinButtons(cfg);
-        for (int i = 0; i < kRows; ++i) {
-            const TlNullRegion user = cfg.nullRegionUser[kKavelin][i];
-            SetNullRegion(cfg.nullRegionDflt[kKavelin][i], -1, user.negMin, user.posMin, 1);
-            cfg.nullRegionUser[kKavelin][i].negMax = -1;
-            cfg.nullRegionUser[kKavelin][i].posMax = 1;
-        }
-    } else {
-        for (int i = 0; i < kRows; ++i)
-            cfg.nullRegionDflt[kKavelin][i] = cfg.nullRegionUser[kKavelin][i];
-    }
-    SetButtonCurveDeadZone(cfg);
-    SetFixedSensitivities(cfg);
-    if (!internal) SetDriverCurves(cfg);
-    cfg.devicePresent[TL_KAVELIN] = 1;
-    if (!internal) {
-        cfg.devicePresent[TL_MARROWEL] = 0;
-        cfg.devicePresent[TL_TELVAR_CONTROLLER] = 0;
-    }
+Document::~Document() {
+    TlFreeConfig(&record_);
 }
 
-LoadResult LoadDocument(const char *path, bool internal, TlConfig &doc, Snapshot &saved) {
-    ScopedConfig file;
-    if (path == nullptr || TlReadConfigFile(&file.get(), path) != TL_READ_OK) return LoadResult::kReadFailed;
-    if (!internal && file->platform != TL_PLATFORM_WINDOWS) return LoadResult::kNotWindows;
-    // The record just read becomes the document; reading the file a second
-    // time could give something else, or nothing, if it changed meanwhile.
-    MoveConfig(doc, file.get());
-    NormaliseOpenedRecord(doc, internal);
-    saved = TakeSnapshot(doc, RowsFromMap(doc.axisMapHrzUser[kKavelin]));
-    return LoadResult::kLoaded;
+void Document::New(const DefaultText &defaultInstructions) {
+    // Which Tuning rows are in use is decided on entering that screen, not by
+    // the document.
+    const ScreenValues before = values_;
+    ResetDocumentRecord(record_);
+    values_ = NewDocumentScreens(internal_, defaultInstructions());
+    values_.scalarEnabled = before.scalarEnabled;
+    values_.deadZoneEnabled = before.deadZoneEnabled;
+    saved_ = values_;
+    name_.hasFileName = false;
+}
+
+LoadResult Document::Load(const std::string &path, const DefaultText &defaultInstructions) {
+    const LoadResult result = LoadDocumentRecord(path.c_str(), internal_, record_);
+    if (result != LoadResult::kLoaded) return result;
+    const ScreenValues before = values_;
+    values_ = ScreenValuesFromConfig(record_, record_.instructionCount > 0 ? "" : defaultInstructions());
+    values_.scalarEnabled = before.scalarEnabled;
+    values_.deadZoneEnabled = before.deadZoneEnabled;
+    saved_ = values_;
+    return result;
+}
+
+bool Document::ApplyToRecord() {
+    return ApplyScreenValues(values_, record_);
+}
+
+bool Document::Write(const std::string &path, bool takeSnapshot) {
+    // A record that could not take all of the lists is not what the user
+    // sees, so it is not written as if it were.
+    if (!ApplyToRecord() || TlWriteConfigFile(&record_, path.c_str()) != TL_WRITE_OK) return false;
+    if (takeSnapshot) saved_ = values_;
+    return true;
+}
+
+bool Document::Changed() const {
+    return !WriteTheSame(values_, saved_);
 }
 
 } // namespace model

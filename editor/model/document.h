@@ -1,61 +1,79 @@
-/* The editor's document: what a new document's record holds, how an opened
- * file is made into an editable one, and the snapshots behind the change test.
+/* The document being edited: the record, the values the three screens show
+ * (with the axis rows, the revision and the orientation), the file's name and
+ * folder, and the values as they were last saved.
  *
- * The editor edits the identification, instructions, motion labels, and the
- * KAVELIN section's axis map, dead zones and tuning scalars. Everything else
- * is fixed for a new document and forced to the same values when a file is
- * opened, except in internal-use mode, which keeps opened files as they are. */
+ * The screens read and write Values(); the record takes them only when the
+ * document is written (or asked for), so the record keeps everything the
+ * screens do not show. "Changed" means one thing only: the values would write
+ * a file different from the one the saved values wrote. */
 #ifndef KCG_MODEL_DOCUMENT_H
 #define KCG_MODEL_DOCUMENT_H
 
-#include "rows.h"
+#include <functional>
+#include <string>
+
+#include "document_record.h"
+#include "file_rules.h"
+#include "screen_values.h"
 #include "tl_api.h"
 
 namespace model {
 
-// The document as it was at the last New, load or save: the rows' axis mapping
-// and the slider positions of its scalars and dead zones.
-struct Snapshot {
-    AxisRows rows;
-    RowInts scalarPos;   // TUNING_SCALARS x 100.0001, truncated
-    RowInts deadZonePos; // PosMin of NULL_REGION_n_USER x 100.0001, truncated
+// The instructions shown when a document has none of its own; asked for only
+// then, since finding the text may mean telling the user it is missing.
+using DefaultText = std::function<std::string()>;
+
+class Document {
+  public:
+    // internal: internal-use mode, which keeps opened files as they are.
+    explicit Document(bool internal);
+    ~Document();
+    Document(const Document &) = delete;
+    Document &operator=(const Document &) = delete;
+
+    bool Internal() const { return internal_; }
+
+    // A new untitled document: the editor's record and empty screens; it
+    // counts as saved. The folder and file name stay for the next Save As.
+    void New(const DefaultText &defaultInstructions);
+
+    // Reads the file at path as the document (see LoadDocumentRecord); when it
+    // loads, the screens show it and it counts as saved. The name is the
+    // caller's to set. Otherwise nothing changes.
+    LoadResult Load(const std::string &path, const DefaultText &defaultInstructions);
+
+    // Copies the values into the record (the record then holds what the screens
+    // show). False when memory ran out while copying lists.
+    bool ApplyToRecord();
+
+    // Writes the values, through the record, to path. takeSnapshot: the written
+    // values become the saved ones. False when the record could not take the
+    // values or the file was not written; nothing is then taken as saved.
+    bool Write(const std::string &path, bool takeSnapshot);
+
+    // True when the values would write a different file than the saved ones.
+    bool Changed() const;
+
+    ScreenValues &Values() { return values_; }
+    const ScreenValues &Values() const { return values_; }
+    const TlConfig &Record() const { return record_; }
+
+    const DocumentName &Name() const { return name_; }
+    void SetName(const DocumentName &name) { name_ = name; }
+    std::string Path() const { return name_.folder + name_.fileName; }
+
+  private:
+    bool internal_;
+    TlConfig record_;
+    ScreenValues values_;
+    ScreenValues saved_;
+    DocumentName name_;
 };
 
-// Releases cfg and fills it with the library's defaults and then the editor's
-// values for a new document. The values the screens supply are not set here.
-// False when memory for the empty command line ran out (it is then none,
-// which writes the same).
-bool ResetDocumentRecord(TlConfig &cfg);
-
-// The snapshot of a new document: rows unmapped, scalars 50, dead zones 0.
-Snapshot NewDocumentSnapshot();
-
-// The snapshot of cfg with the given rows (the rows come from the caller:
-// the screens when saving, the USER map when loading).
-Snapshot TakeSnapshot(const TlConfig &cfg, const AxisRows &rows);
-
-// The change test: true when rows or cfg's scalars and dead zones differ
-// from the snapshot. cfg must already hold the screens' values.
-bool DiffersFromSnapshot(const TlConfig &cfg, const AxisRows &rows, const Snapshot &saved);
-
-// Makes a record just read from a file into an editable document (in place).
-// In every mode the file becomes a version 5.0 Windows file for driver
-// software 4.8 with the KAVELIN section, fixed sensitivities and button-curve
-// dead zone. Outside internal-use mode it also becomes OEM-owned, a file owned
-// by someone else loses its title, executables, revision and orientation, and
-// every value the editor does not edit is set as for a new document.
-void NormaliseOpenedRecord(TlConfig &cfg, bool internal);
-
-enum class LoadResult {
-    kLoaded,     // doc holds the normalised file
-    kReadFailed, // the file could not be read; doc unchanged
-    kNotWindows  // not a Windows game's file (normal mode only); doc unchanged
-};
-
-// Reads the file at path; if the editor may edit it, replaces doc with it,
-// normalised, and sets *saved to its snapshot (rows from AXIS_MAP_HRZ_USER).
-// Otherwise leaves doc and *saved as they were.
-LoadResult LoadDocument(const char *path, bool internal, TlConfig &doc, Snapshot &saved);
+// True when both values give the same file: the texts as far as the record
+// keeps them, the owner word's meaning, instructions only where included, and
+// each slider as the value it stores (a disabled one stores the default).
+bool WriteTheSame(const ScreenValues &a, const ScreenValues &b);
 
 } // namespace model
 

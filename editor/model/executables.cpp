@@ -66,7 +66,7 @@ ExecutableAddition AddExecutable(const std::string &editText, const std::vector<
         return Refusal(result,
                        "The Executable name you chose is reserved.\nAnother game that supports the "
                        "Kavelin\nuses the same Executable name. Please\nrename your executable.",
-                       "Invalid Executable Name", kFocusExecutableEdit);
+                       "Invalid Executable Name", IDC_EXE_NAME);
 
     result.outcome = AddOutcome::kAdded;
     result.editText.clear();

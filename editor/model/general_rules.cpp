@@ -8,17 +8,16 @@ namespace {
 std::optional<CheckFailure> CheckTitle(const std::string &title, const TlStringList &reservedTitles,
                                        bool internal) {
     if (!internal && title.empty())
-        return ErrorFailure("You must enter a Game Title to continue.", "Game Title Missing",
-                            kFocusGameTitle);
+        return ErrorFailure("You must enter a Game Title to continue.", "Game Title Missing", IDC_GAME_TITLE);
     if (!internal && FindIgnoringCase(reservedTitles, title) >= 0)
         return ErrorFailure(
             "The Game Title you entered is reserved. Another\ngame that supports the Kavelin has "
             "the\nsame Game Title. Please enter a new name.",
-            "Invalid Game Title", kFocusGameTitle);
+            "Invalid Game Title", IDC_GAME_TITLE);
     if (title.size() > kMaxTitleLength)
         return ErrorFailure("The Game Title cannot exceed " + std::to_string(kMaxTitleLength) +
                                 " characters.",
-                            "Game Title Too Long", kFocusGameTitle);
+                            "Game Title Too Long", IDC_GAME_TITLE);
     return std::nullopt;
 }
 
@@ -42,7 +41,7 @@ std::optional<CheckFailure> CheckGeneralScreen(ScreenValues &screens, const TlSt
     if (auto failure = CheckTitle(screens.gameTitle, reservedTitles, internal)) return failure;
     if (!internal && screens.executables.empty())
         return ErrorFailure("You must enter at least one Executable to continue.", "Executable Name Missing",
-                            kFocusExecutableEdit);
+                            IDC_EXE_NAME);
     // Row by row, positive label first: the order of the combo boxes' ids.
     for (int row = 0; row < kRows; ++row) {
         screens.labelPos[row] = TrimWhiteSpace(screens.labelPos[row]);
@@ -50,7 +49,7 @@ std::optional<CheckFailure> CheckGeneralScreen(ScreenValues &screens, const TlSt
     }
     if (!internal && !AnyLabel(screens))
         return ErrorFailure("You must enter at least one Motion Label to continue.", "Motion Labels Missing",
-                            kFocusFirstLabel);
+                            IDC_LABEL_X_POS);
     return std::nullopt;
 }
 

@@ -1,9 +1,8 @@
 /* A message box as data: what the editor says, under which caption, with which
  * icon and buttons, and the answers a user can give.
  *
- * The rules decide every message; the dialogs only show them. The numeric
- * values are the system's message-box flags and button ids, so a dialog hands
- * Flags() to the message box and casts the id it gets back to Answer. */
+ * The rules decide every message; the dialogs only show them, translating
+ * these into the system's message-box flags and back. */
 #ifndef KCG_MODEL_MESSAGE_H
 #define KCG_MODEL_MESSAGE_H
 
@@ -11,27 +10,24 @@
 
 namespace model {
 
-enum class MessageIcon : unsigned {
-    kNone = 0x00,
-    kError = 0x10,      // the stop sign
-    kWarning = 0x30,    // the exclamation mark
-    kInformation = 0x40 // the "i"
+enum class MessageIcon {
+    kNone,
+    kError,      // the stop sign
+    kWarning,    // the exclamation mark
+    kInformation // the "i"
 };
 
-enum class MessageButtons : unsigned { kOk = 0x0, kOkCancel = 0x1, kYesNoCancel = 0x3, kYesNo = 0x4 };
+enum class MessageButtons { kOk, kOkCancel, kYesNoCancel, kYesNo };
 
 // The button the user pressed. A box closed with its close box or Esc answers
-// kCancel; a box that could not be shown answers 0, which is none of these.
-enum class Answer : int { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+// kCancel; a box that could not be shown answers kNone.
+enum class Answer { kNone, kOk, kCancel, kYes, kNo };
 
 struct Message {
     std::string text;
     std::string caption;
     MessageIcon icon = MessageIcon::kNone;
     MessageButtons buttons = MessageButtons::kOk;
-
-    // The message box flags: buttons and icon.
-    unsigned Flags() const { return static_cast<unsigned>(buttons) | static_cast<unsigned>(icon); }
 };
 
 inline bool operator==(const Message &a, const Message &b) {

@@ -10,9 +10,6 @@
 
 namespace model {
 
-const char *const kDefaultInstructions =
-    "Game setup instructions for [Game]:\r\n  1. Type Instructions Here\r\n"
-    "[Game] should now be configured for use with the Kavelin.";
 const char *const kUnusedRowLabel = "\nUnused";
 const char *const kUntitledFileName = "Untitled.kcg";
 

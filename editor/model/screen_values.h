@@ -17,8 +17,6 @@ namespace model {
 
 using RowTexts = std::array<std::string, kRows>;
 
-// String 106: the instructions edit's text when a document has none.
-extern const char *const kDefaultInstructions;
 // A Tuning row's label until the Tuning screen is entered.
 extern const char *const kUnusedRowLabel;
 // The file name edit of a new document.

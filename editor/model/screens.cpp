@@ -5,31 +5,19 @@
 namespace model {
 namespace {
 
-// Control ids of the controls with tips.
-enum {
-    kExecutableEdit = 1002,
-    kInstructionsEdit = 1004,
-    kInstructionsCheck = 1151,
-    kRevisionEdit = 1767,
-    kFirstScalarSlider = 1732,
-    kLastScalarSlider = 1737,
-    kFirstDeadZoneSlider = 1738,
-    kLastDeadZoneSlider = 1743
-};
-
 bool IsSuggestButton(int id) {
-    return id == 1669 || id == 1670 || id == 1671 || id == 1672 || id == 1730 || id == 1731;
+    return (id >= IDC_SUGGEST_0 && id <= IDC_SUGGEST_1) || (id >= IDC_SUGGEST_2 && id <= IDC_SUGGEST_5);
 }
 
 std::string FixedTip(int id) {
     switch (id) {
-    case kExecutableEdit:
+    case IDC_EXE_NAME:
         return "Press the Add To List button to add exe name.";
-    case kInstructionsEdit:
+    case IDC_INSTRUCTIONS:
         return "These instructions will appear in the Customizer.";
-    case kInstructionsCheck:
+    case IDC_INSTRUCTIONS_CHECK:
         return "Check this box to include the instructions.";
-    case kRevisionEdit:
+    case IDC_FILE_REVISION:
         return "This can be modified through the Advanced menu.";
     default:
         return IsSuggestButton(id) ? "Based on current Axis Map" : "";
@@ -41,40 +29,21 @@ std::string FixedTip(int id) {
 int ScreenTitleId(int screen, bool internal) {
     switch (screen) {
     case kGeneralScreen:
-        return internal ? kTitleGeneralInternal : kTitleGeneral;
+        return internal ? IDS_TITLE_GENERAL_INTERNAL : IDS_TITLE_GENERAL;
     case kAxisScreen:
-        return internal ? kTitleAxisInternal : kTitleAxis;
+        return internal ? IDS_TITLE_AXIS_INTERNAL : IDS_TITLE_AXIS;
     case kTuningScreen:
-        return internal ? kTitleTuningInternal : kTitleTuning;
+        return internal ? IDS_TITLE_TUNING_INTERNAL : IDS_TITLE_TUNING;
     default:
         return 0;
     }
 }
 
-const char *TitleText(int titleId) {
-    switch (titleId) {
-    case kTitleGeneral:
-        return "Kavelin SDK KCG Editor - General Information";
-    case kTitleAxis:
-        return "Kavelin SDK KCG Editor - Axis Mapping";
-    case kTitleTuning:
-        return "Kavelin SDK KCG Editor - Tuning";
-    case kTitleGeneralInternal:
-        return "Kavelin SDK KCG Editor - General Information - INTERNAL USE ONLY!!!";
-    case kTitleAxisInternal:
-        return "Kavelin SDK KCG Editor - Axis Mapping - INTERNAL USE ONLY!!!";
-    case kTitleTuningInternal:
-        return "Kavelin SDK KCG Editor - Tuning - INTERNAL USE ONLY!!!";
-    default:
-        return "";
-    }
-}
-
 std::string ToolTipText(int controlId, int sliderPosition) {
     std::string tip;
-    if (controlId >= kFirstScalarSlider && controlId <= kLastScalarSlider)
+    if (controlId >= IDC_SCALAR_0 && controlId <= IDC_SCALAR_5)
         tip = ScalarTipText(sliderPosition);
-    else if (controlId >= kFirstDeadZoneSlider && controlId <= kLastDeadZoneSlider)
+    else if (controlId >= IDC_DEAD_ZONE_0 && controlId <= IDC_DEAD_ZONE_5)
         tip = DeadZoneTipText(sliderPosition);
     else
         tip = FixedTip(controlId);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "axis_rules.h"
+#include "resource.h"
 #include "rows.h"
 
 namespace model {
@@ -38,7 +39,8 @@ struct Suggestion {
 Suggestion SuggestForRow(const AxisRows &rows, int row);
 
 // The Suggest buttons of rows 0..5.
-constexpr std::array<int, kRows> kSuggestButtonIds = {1730, 1731, 1669, 1670, 1671, 1672};
+constexpr std::array<int, kRows> kSuggestButtonIds = {IDC_SUGGEST_0, IDC_SUGGEST_1, IDC_SUGGEST_2,
+                                                      IDC_SUGGEST_3, IDC_SUGGEST_4, IDC_SUGGEST_5};
 
 // The row of a Suggest button, or -1 for any other control.
 int SuggestButtonRow(int controlId);

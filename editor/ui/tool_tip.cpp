@@ -15,17 +15,33 @@ bool ToolTip::Create(HWND dialog) {
     return hwnd_ != nullptr;
 }
 
-bool ToolTip::AddTool(HWND control) const {
-    if (!hwnd_ || !control) return false;
+namespace {
+
+// A tool identified by its window, whose text the dialog gives on request.
+TOOLINFOA ToolOf(HWND dialog, HWND control) {
     TOOLINFOA tool{};
     // The oldest layout that has everything used here: accepted by every
     // version of the common controls.
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = dialog_;
+    tool.hwnd = dialog;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = LPSTR_TEXTCALLBACKA;
+    return tool;
+}
+
+} // namespace
+
+bool ToolTip::AddTool(HWND control) const {
+    if (!hwnd_ || !control) return false;
+    TOOLINFOA tool = ToolOf(dialog_, control);
     return SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
+}
+
+void ToolTip::Refresh(HWND control) const {
+    if (!hwnd_ || !control) return;
+    TOOLINFOA tool = ToolOf(dialog_, control);
+    SendMessageA(hwnd_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 int ToolTip::AddChildren() const {

@@ -26,6 +26,8 @@ class ToolTip {
     int AddChildren() const;
     int ToolCount() const;
     void Activate(bool on) const;
+    // Makes a tip showing over the control ask for its text again.
+    void Refresh(HWND control) const;
     HWND hwnd() const { return hwnd_; }
 
     // For a dialog's OnNotify: the control whose tip text is asked for, or null

@@ -1,0 +1,73 @@
+#include "tuning_screen.h"
+
+#include "resource.h"
+#include "screen_groups.h"
+#include "sliders.h"
+#include "tuning_rules.h"
+
+namespace {
+
+constexpr int kSliderTickFrequency = 10;
+constexpr int kSliderPageSize = 5;
+constexpr int kSliderLineSize = 1;
+
+void SetUpSlider(const ui::Slider &slider, int maximum) {
+    slider.SetRange(0, maximum, true);
+    slider.SetTickFrequency(kSliderTickFrequency);
+    slider.SetPageSize(kSliderPageSize);
+    slider.SetLineSize(kSliderLineSize);
+}
+
+constexpr int kSuggestIds[] = {IDC_SUGGEST_0, IDC_SUGGEST_1, IDC_SUGGEST_2,
+                               IDC_SUGGEST_3, IDC_SUGGEST_4, IDC_SUGGEST_5};
+
+} // namespace
+
+TuningScreen::TuningScreen(ui::Dialog &frame, model::Document &doc, const EditorContext &context,
+                           const ui::ToolTip &tips)
+    : Screen(frame, doc, context, model::TuningBindings()), tips_(tips) {}
+
+void TuningScreen::SetUp() {
+    for (int row = 0; row < model::kRows; ++row) {
+        SetUpSlider(ui::Slider(Item(IDC_DEAD_ZONE_0 + row)), model::kDeadZoneMax);
+        SetUpSlider(ui::Slider(Item(IDC_SCALAR_0 + row)), model::kScalarMax);
+    }
+}
+
+bool TuningScreen::Dispatch(int id, int code) {
+    static const ui::Command<TuningScreen> kCommands[] = {
+        {ui::Ids(kSuggestIds), BN_CLICKED, &TuningScreen::OnSuggest},
+    };
+    return ui::DispatchCommand(*this, kCommands, id, code);
+}
+
+void TuningScreen::Show(bool visible) {
+    shown_ = visible;
+    ShowControls(screens::kTuningGroup, visible);
+}
+
+void TuningScreen::Enter(const model::MotionList &motions) {
+    const std::array<model::TuningRow, model::kRows> rows = model::PrepareTuningRows(motions);
+    for (int row = 0; row < model::kRows; ++row) {
+        const bool inUse = rows[row].enabled;
+        ui::Static(Item(IDC_ROW_LABEL_0 + row)).SetText(rows[row].label);
+        for (const int id : {IDC_ROW_LABEL_0 + row, IDC_SCALAR_0 + row, IDC_DEAD_ZONE_0 + row})
+            ui::Control(Item(id)).Enable(inUse);
+    }
+}
+
+void TuningScreen::OnSuggest(int row) {
+    // From the mapping committed when the Axis Mapping screen was left; a
+    // disabled row moves all the same.
+    const model::Suggestion suggestion = model::SuggestForRow(doc_.Values().rows, row);
+    const ui::Slider deadZone(Item(IDC_DEAD_ZONE_0 + row)), scalar(Item(IDC_SCALAR_0 + row));
+    deadZone.SetPosition(suggestion.deadZonePos, true);
+    scalar.SetPosition(suggestion.scalarPos, true);
+    OnSliderMoved(deadZone.hwnd());
+    OnSliderMoved(scalar.hwnd());
+}
+
+void TuningScreen::OnSliderMoved(HWND slider) const {
+    // A tip showing over the slider reads the position it just moved to.
+    tips_.Refresh(slider);
+}
