@@ -34,13 +34,10 @@ bool CKcgEditorDlg::LoadFile(const std::string &path) {
     tuning_.ToDocument();
     switch (doc_.Load(path, [this] { return DefaultInstructions(); })) {
     case model::LoadResult::kReadFailed:
-        ui::MessageBox(hwnd(), "Error Reading File", "Error!", MB_OK | MB_ICONWARNING);
+        ShowMessage(hwnd(), model::ReadFailedMessage());
         return false;
     case model::LoadResult::kNotWindows:
-        ui::MessageBox(hwnd(),
-                       "Note:  The KCG file just opened is a DOS\nconfig file. This KCG Editor only "
-                       "edits KCG\nfiles for Windows applications.\n\nThe file was not opened.",
-                       "Cannot Open DOS KCG file", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(hwnd(), model::NotWindowsMessage());
         return false;
     case model::LoadResult::kLoaded:
         break;
@@ -52,7 +49,7 @@ bool CKcgEditorDlg::LoadFile(const std::string &path) {
 bool CKcgEditorDlg::WriteFile(const std::string &path, bool takeSnapshot) {
     ScreensToConfig();
     if (!doc_.Write(path, takeSnapshot)) {
-        ui::MessageBox(hwnd(), "Error Writing File", "Error!", MB_OK | MB_ICONWARNING);
+        ShowMessage(hwnd(), model::WriteFailedMessage());
         return false;
     }
     return true;

@@ -25,6 +25,21 @@ int StoredDeadZone(const ScreenValues &v, int row) {
 
 } // namespace
 
+Message ReadFailedMessage() {
+    return Message{"Error Reading File", "Error!", MessageIcon::kWarning, MessageButtons::kOk};
+}
+
+Message NotWindowsMessage() {
+    return Message{
+        "Note:  The KCG file just opened is a DOS\nconfig file. This KCG Editor only edits KCG\nfiles "
+        "for Windows applications.\n\nThe file was not opened.",
+        "Cannot Open DOS KCG file", MessageIcon::kInformation, MessageButtons::kOk};
+}
+
+Message WriteFailedMessage() {
+    return Message{"Error Writing File", "Error!", MessageIcon::kWarning, MessageButtons::kOk};
+}
+
 bool WriteTheSame(const ScreenValues &a, const ScreenValues &b) {
     if (!SameCut(a.gameTitle, b.gameTitle, kMaxTitleLength) || a.executables != b.executables ||
         !SameInstructions(a, b) || a.revMajor != b.revMajor || a.revMinor != b.revMinor ||

@@ -14,6 +14,7 @@
 
 #include "document_record.h"
 #include "file_rules.h"
+#include "message.h"
 #include "screen_values.h"
 #include "tl_api.h"
 
@@ -69,6 +70,12 @@ class Document {
     ScreenValues saved_;
     DocumentName name_;
 };
+
+// What the user is told when a file cannot be read, is not a Windows game's
+// file (normal mode), or cannot be written.
+Message ReadFailedMessage();
+Message NotWindowsMessage();
+Message WriteFailedMessage();
 
 // True when both values give the same file: the texts as far as the record
 // keeps them, the owner word's meaning, instructions only where included, and

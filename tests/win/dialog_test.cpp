@@ -21,6 +21,9 @@ namespace {
 
 constexpr UINT kEndWith = WM_APP + 1; // wParam: the result to end with
 
+// A list of ids whose second is the minor revision edit.
+constexpr int kRowIds[] = {IDC_CLEAN_LIST, IDC_REVISION_MINOR};
+
 // A small dialog (the File Revision Number template) that records what its
 // handlers saw.
 class Probe : public ui::Dialog {
@@ -44,7 +47,7 @@ class Probe : public ui::Dialog {
         static const ui::Command<Probe> kCommands[] = {
             {IDOK, BN_CLICKED, &Probe::OnAccept},
             {IDC_REVISION_MAJOR, EN_CHANGE, &Probe::OnMajorChanged},
-            {IDC_REVISION_MINOR, ui::kAnyCode, &Probe::OnRow, 7},
+            {ui::Ids(kRowIds), ui::kAnyCode, &Probe::OnRow},
         };
         return ui::DispatchCommand(*this, kCommands, id, code);
     }
@@ -107,9 +110,10 @@ TEST_F(DialogTest, MessageTableRunsTheHandlerOfControlAndNotification) {
     SetWindowTextA(probe.Item(IDC_REVISION_MAJOR), "12");
     EXPECT_EQ(Count(probe.calls, "major"), 1) << "EN_CHANGE only, not EN_UPDATE";
 
-    // A row entry with any notification code hands its row to the handler.
+    // A row for a list of ids, with any notification code, hands the
+    // control's place in the list to the handler.
     SetWindowTextA(probe.Item(IDC_REVISION_MINOR), "3");
-    EXPECT_GE(Count(probe.calls, "row 7"), 1);
+    EXPECT_GE(Count(probe.calls, "row 1"), 1);
 
     // Not in the table: Cancel falls through to OnCancel, which ends the
     // modeless dialog by destroying it.
