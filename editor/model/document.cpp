@@ -15,12 +15,13 @@ bool SameInstructions(const ScreenValues &a, const ScreenValues &b) {
     return !a.includeInstructions || SplitInstructions(a.instructions) == SplitInstructions(b.instructions);
 }
 
-int StoredScalar(const ScreenValues &v, int row) {
-    return v.scalarEnabled[row] ? v.scalarPos[row] : kScalarNeutral;
+// The position a slider stores, given whether its row is in use.
+int StoredScalar(const ScreenValues &v, bool enabled, int row) {
+    return enabled ? v.scalarPos[row] : kScalarNeutral;
 }
 
-int StoredDeadZone(const ScreenValues &v, int row) {
-    return v.deadZoneEnabled[row] ? v.deadZonePos[row] : 0;
+int StoredDeadZone(const ScreenValues &v, bool enabled, int row) {
+    return enabled ? v.deadZonePos[row] : 0;
 }
 
 } // namespace
@@ -49,7 +50,8 @@ bool WriteTheSame(const ScreenValues &a, const ScreenValues &b) {
     for (int row = 0; row < kRows; ++row) {
         if (!SameCut(a.labelPos[row], b.labelPos[row], kMaxLabelLength) ||
             !SameCut(a.labelNeg[row], b.labelNeg[row], kMaxLabelLength) ||
-            StoredScalar(a, row) != StoredScalar(b, row) || StoredDeadZone(a, row) != StoredDeadZone(b, row))
+            StoredScalar(a, a.scalarEnabled[row], row) != StoredScalar(b, a.scalarEnabled[row], row) ||
+            StoredDeadZone(a, a.deadZoneEnabled[row], row) != StoredDeadZone(b, a.deadZoneEnabled[row], row))
             return false;
     }
     return true;

@@ -79,7 +79,9 @@ Message WriteFailedMessage();
 
 // True when both values give the same file: the texts as far as the record
 // keeps them, the owner word's meaning, instructions only where included, and
-// each slider as the value it stores (a disabled one stores the default).
+// each slider as the value it stores. Which rows are in use (a slider of a row
+// not in use stores the default) is a matter of the screen as it is now, so
+// a's rows in use count for both.
 bool WriteTheSame(const ScreenValues &a, const ScreenValues &b);
 
 } // namespace model

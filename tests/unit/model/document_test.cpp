@@ -1,7 +1,8 @@
-// The document: the new record, opening and normalising files, snapshots and
+// The document: the new record, opening and normalising files, writing, and
 // the change test.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "axismap.h"
@@ -61,33 +62,21 @@ void ExpectEditorDefaults(const TlConfig &cfg) {
         EXPECT_EQ(cfg.curveGiven[kKavelin][c], 0) << c;
 }
 
-// Writes cfg and reads it back into read.
-void WriteAndRead(const TlConfig &cfg, ScopedConfig &read) {
-    ScratchFolder folder;
-    const std::string path = folder.File("doc.kcg");
-    ASSERT_EQ(TlWriteConfigFile(&cfg, path.c_str()), 0);
-    ASSERT_EQ(TlReadConfigFile(&read.get(), path.c_str()), 0);
+const char kInstructions[] = "Instructions for [Game]";
+std::string DefaultInstructions() {
+    return kInstructions;
 }
 
-class Document : public ::testing::Test {
-  protected:
-    void SetUp() override { ResetDocumentRecord(doc.get()); }
-    // The screens shown for the document, every slider in use.
-    ScreenValues Shown() const {
-        ScreenValues screens = ScreenValuesFromConfig(doc.get(), kDefaultInstructions);
-        screens.scalarEnabled.fill(true);
-        screens.deadZoneEnabled.fill(true);
-        return screens;
-    }
-    ScopedConfig doc;
-    Snapshot saved = NewDocumentSnapshot();
-};
+// A document as the screens leave it: every slider in use.
+void UseAllRows(model::Document &doc) {
+    doc.Values().scalarEnabled.fill(true);
+    doc.Values().deadZoneEnabled.fill(true);
+}
 
 } // namespace
 
-TEST_F(Document, NewRecordHoldsTheEditorsValuesWhateverItHeldBefore) {
-    ExpectEditorDefaults(doc.get());
-    TlFreeConfig(&doc.get());
+TEST(DocumentRecord, NewRecordHoldsTheEditorsValuesWhateverItHeldBefore) {
+    ScopedConfig doc;
     ASSERT_EQ(TlReadConfigFile(&doc.get(), WinSample("harbor3d.kcg").c_str()), 0);
     ResetDocumentRecord(doc.get());
     ExpectEditorDefaults(doc.get());
@@ -95,12 +84,18 @@ TEST_F(Document, NewRecordHoldsTheEditorsValuesWhateverItHeldBefore) {
     EXPECT_STREQ(doc->applicationName, "");
 }
 
-TEST_F(Document, NewDocumentWritesAndReadsBack) {
-    ScreenValues screens = NewDocumentScreens(false, kDefaultInstructions);
-    screens.gameTitle = "Demo Game";
-    ASSERT_TRUE(ApplyScreenValues(screens, doc.get()));
+TEST(Document, NewDocumentWritesAndReadsBackAndCountsAsSaved) {
+    model::Document doc(false);
+    doc.New(DefaultInstructions);
+    EXPECT_FALSE(doc.Name().hasFileName);
+    EXPECT_FALSE(doc.Changed());
+    doc.Values().gameTitle = "Demo Game";
+    EXPECT_TRUE(doc.Changed());
+    ScratchFolder folder;
+    ASSERT_TRUE(doc.Write(folder.File("doc.kcg"), true));
+    EXPECT_FALSE(doc.Changed()) << "the written values are the saved ones";
     ScopedConfig read;
-    WriteAndRead(doc.get(), read);
+    ASSERT_EQ(TlReadConfigFile(&read.get(), folder.File("doc.kcg").c_str()), 0);
     EXPECT_STREQ(read->applicationName, "Demo Game");
     EXPECT_EQ(read->owner, TL_OWNER_OEM);
     EXPECT_EQ(read->showInstructions, TL_SHOW_NEVER);
@@ -111,60 +106,99 @@ TEST_F(Document, NewDocumentWritesAndReadsBack) {
         EXPECT_EQ(read->curveGiven[kKavelin][c], 0) << c;
 }
 
-TEST_F(Document, NewDocumentIsUnchangedUntilEdited) {
-    ScreenValues screens = NewDocumentScreens(false, kDefaultInstructions); // unused rows' sliders disabled
-    ApplyScreenValues(screens, doc.get());
-    EXPECT_FALSE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
-    screens = Shown();
-    ApplyScreenValues(screens, doc.get());
-    EXPECT_FALSE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
-    screens.rows.invert[5] = 1;
-    EXPECT_TRUE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
+TEST(Document, AFailedWriteTakesNothingAsSaved) {
+    model::Document doc(false);
+    doc.New(DefaultInstructions);
+    doc.Values().gameTitle = "Demo Game";
+    ScratchFolder folder;
+    EXPECT_FALSE(doc.Write(folder.File("missing/doc.kcg"), true));
+    EXPECT_TRUE(doc.Changed());
+    EXPECT_STREQ(doc.Record().applicationName, "Demo Game") << "the record holds the screens all the same";
+    // Testing writes without taking the written values as saved.
+    EXPECT_TRUE(doc.Write(folder.File("test.kcg"), false));
+    EXPECT_TRUE(doc.Changed());
 }
 
-TEST_F(Document, QuorvaneFileOpensAsAnUntitledOemFileUnchangedUntilEdited) {
-    ASSERT_EQ(LoadDocument(WinSample("tidewatr.kcg").c_str(), false, doc.get(), saved), LoadResult::kLoaded);
-    ExpectEditorDefaults(doc.get());
-    EXPECT_EQ(doc->owner, TL_OWNER_OEM);
-    const ScreenValues shown = Shown();
+TEST(Document, QuorvaneFileOpensAsAnUntitledOemFileUnchangedUntilEdited) {
+    model::Document doc(false);
+    UseAllRows(doc);
+    ASSERT_EQ(doc.Load(WinSample("tidewatr.kcg"), DefaultInstructions), LoadResult::kLoaded);
+    const TlConfig &cfg = doc.Record();
+    ExpectEditorDefaults(cfg);
+    EXPECT_EQ(cfg.owner, TL_OWNER_OEM);
+    const ScreenValues &shown = doc.Values();
     EXPECT_EQ(shown.gameTitle, "");
     EXPECT_TRUE(shown.executables.empty());
     EXPECT_EQ(RevisionText(shown.revMajor, shown.revMinor), "1.0");
     EXPECT_EQ(shown.orientation, 1);
     // What the editor edits stays as the file had it.
     EXPECT_EQ(shown.labelPos[0], "Bank Right");
-    EXPECT_EQ(doc->instructionCount, 4);
-    EXPECT_STREQ(doc->axisMapHrzUser[kKavelin].letters, "RxYZu-");
+    EXPECT_EQ(cfg.instructionCount, 4);
+    EXPECT_STREQ(cfg.axisMapHrzUser[kKavelin].letters, "RxYZu-");
+    EXPECT_EQ(shown.scalarPos, (RowInts{75, 75, 29, 125, 50, 100}));
+    EXPECT_EQ(shown.deadZonePos, (RowInts{10, 10, 29, 5, 0, 0}));
     // Outer dead-zone limits are opened up and DFLT takes the USER dead zone.
-    ExpectNullRegion(doc->nullRegionUser[kKavelin][3], -1, -0.05f, 0.05f, 1);
-    ExpectNullRegion(doc->nullRegionDflt[kKavelin][3], -1, -0.05f, 0.05f, 1);
+    ExpectNullRegion(cfg.nullRegionUser[kKavelin][3], -1, -0.05f, 0.05f, 1);
+    ExpectNullRegion(cfg.nullRegionDflt[kKavelin][3], -1, -0.05f, 0.05f, 1);
 
-    // Unchanged until edited.
-    EXPECT_EQ(saved.rows, RowsFromMap(doc->axisMapHrzUser[kKavelin]));
-    EXPECT_EQ(saved.scalarPos, (RowInts{75, 75, 29, 125, 50, 100}));
-    EXPECT_EQ(saved.deadZonePos, (RowInts{10, 10, 29, 5, 0, 0}));
-    ScreenValues screens = shown;
-    ApplyScreenValues(screens, doc.get());
-    EXPECT_FALSE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
-    screens.deadZonePos[2] = 30;
-    ApplyScreenValues(screens, doc.get());
-    EXPECT_TRUE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
-    screens.deadZonePos[2] = 29;
-    // Row 6 is unmapped: with its scalar slider disabled it stores 0.5, not the file's 1.00.
-    screens.scalarEnabled[5] = false;
-    ApplyScreenValues(screens, doc.get());
-    EXPECT_TRUE(DiffersFromSnapshot(doc.get(), screens.rows, saved));
-    EXPECT_FALSE(DiffersFromSnapshot(doc.get(), screens.rows, TakeSnapshot(doc.get(), screens.rows)));
+    EXPECT_FALSE(doc.Changed());
+    doc.Values().deadZonePos[2] = 30;
+    EXPECT_TRUE(doc.Changed());
+    doc.Values().deadZonePos[2] = 29;
+    EXPECT_FALSE(doc.Changed()) << "back to the saved value";
 }
 
-TEST_F(Document, OemFileKeepsItsIdentity) {
-    ASSERT_EQ(LoadDocument(WinSample("harbor3d.kcg").c_str(), false, doc.get(), saved), LoadResult::kLoaded);
-    ExpectEditorDefaults(doc.get());
-    EXPECT_EQ(doc->executableCount, 2);
-    EXPECT_EQ(doc->orientation, TL_HORIZONTAL);
-    ASSERT_TRUE(ApplyScreenValues(Shown(), doc.get()));
+TEST(Document, ChangedMeansTheWrittenFileWouldDiffer) {
+    model::Document doc(false);
+    doc.New(DefaultInstructions);
+    UseAllRows(doc);
+    const struct {
+        const char *what;
+        std::function<void(ScreenValues &)> edit;
+        bool changed;
+    } cases[] = {
+        {"title", [](ScreenValues &v) { v.gameTitle = "X"; }, true},
+        {"title past 255 characters", [](ScreenValues &v) { v.gameTitle.resize(300, 'x'); }, true},
+        {"label past 63 characters", [](ScreenValues &v) { v.labelNeg[5] = std::string(64, 'y'); }, true},
+        {"executables", [](ScreenValues &v) { v.executables = {"a.exe"}; }, true},
+        {"instructions included", [](ScreenValues &v) { v.includeInstructions = true; }, true},
+        {"instructions not included", [](ScreenValues &v) { v.instructions = "other"; }, false},
+        {"executable edit", [](ScreenValues &v) { v.executableEdit = "a.exe"; }, false},
+        {"revision", [](ScreenValues &v) { v.revMinor = 1; }, true},
+        {"owner text meaning OEM", [](ScreenValues &v) { v.owner = ""; }, false},
+        {"owner", [](ScreenValues &v) { v.owner = "USER"; }, true},
+        {"orientation", [](ScreenValues &v) { v.orientation = 0; }, true},
+        {"axis", [](ScreenValues &v) { v.rows.axis[3] = 2; }, true},
+        {"inversion", [](ScreenValues &v) { v.rows.axis[3] = 2, v.rows.invert[3] = 1; }, true},
+        {"inversion of an unmapped row", [](ScreenValues &v) { v.rows.invert[5] = 1; }, false},
+        {"scalar", [](ScreenValues &v) { v.scalarPos[1] = 51; }, true},
+        {"dead zone", [](ScreenValues &v) { v.deadZonePos[4] = 1; }, true},
+        {"row label", [](ScreenValues &v) { v.tuningLabels[0] = "Up"; }, false},
+        {"scalar of a row not in use",
+         [](ScreenValues &v) { v.scalarPos[1] = 80, v.scalarEnabled[1] = false; }, false},
+        {"dead zone of a row not in use",
+         [](ScreenValues &v) { v.deadZonePos[2] = 80, v.deadZoneEnabled[2] = false; }, false},
+    };
+    const ScreenValues saved = doc.Values();
+    for (const auto &c : cases) {
+        doc.Values() = saved;
+        c.edit(doc.Values());
+        EXPECT_EQ(doc.Changed(), c.changed) << c.what;
+    }
+}
+
+TEST(Document, OemFileKeepsItsIdentity) {
+    model::Document doc(false);
+    UseAllRows(doc);
+    ASSERT_EQ(doc.Load(WinSample("harbor3d.kcg"), DefaultInstructions), LoadResult::kLoaded);
+    ExpectEditorDefaults(doc.Record());
+    EXPECT_EQ(doc.Values().executables.size(), 2u);
+    EXPECT_EQ(doc.Values().orientation, 0);
+    EXPECT_FALSE(doc.Changed());
+    ScratchFolder folder;
+    ASSERT_TRUE(doc.Write(folder.File("doc.kcg"), true));
     ScopedConfig read;
-    WriteAndRead(doc.get(), read);
+    ASSERT_EQ(TlReadConfigFile(&read.get(), folder.File("doc.kcg").c_str()), 0);
     EXPECT_STREQ(read->applicationName, "Harbor Patrol 3D");
     EXPECT_EQ(read->fileRevisionMajor * 10 + read->fileRevisionMinor, 23);
     EXPECT_EQ(read->owner, TL_OWNER_OEM);
@@ -173,26 +207,26 @@ TEST_F(Document, OemFileKeepsItsIdentity) {
     ExpectFixedValues(read.get());
 }
 
-TEST_F(Document, InternalModeKeepsTheFileAsItIs) {
-    ASSERT_EQ(LoadDocument(DosSample("cavernrn.kcg").c_str(), true, doc.get(), saved), LoadResult::kLoaded);
-    ExpectFixedValues(doc.get()); // a DOS file becomes a Windows one in every mode
-    EXPECT_EQ(doc->owner, TL_OWNER_QUORVANE);
-    EXPECT_EQ(doc->level, TL_LEVEL_BEGINNER);
-    EXPECT_STREQ(doc->driverType, "KAVELIN");
-    EXPECT_STREQ(doc->commandLine, "/joy");
-    EXPECT_EQ(doc->buttonDflt[kKavelin][0].source, TL_SOURCE_NUMBER);
-    const TlNullRegion &d = doc->nullRegionDflt[kKavelin][0], &u = doc->nullRegionUser[kKavelin][0];
+TEST(Document, InternalModeKeepsTheFileAsItIs) {
+    model::Document doc(true);
+    ASSERT_EQ(doc.Load(DosSample("cavernrn.kcg"), DefaultInstructions), LoadResult::kLoaded);
+    const TlConfig &cfg = doc.Record();
+    ExpectFixedValues(cfg); // a DOS file becomes a Windows one in every mode
+    EXPECT_EQ(cfg.owner, TL_OWNER_QUORVANE);
+    EXPECT_EQ(cfg.level, TL_LEVEL_BEGINNER);
+    EXPECT_STREQ(cfg.driverType, "KAVELIN");
+    EXPECT_STREQ(cfg.commandLine, "/joy");
+    EXPECT_EQ(cfg.buttonDflt[kKavelin][0].source, TL_SOURCE_NUMBER);
+    const TlNullRegion &d = cfg.nullRegionDflt[kKavelin][0], &u = cfg.nullRegionUser[kKavelin][0];
     ExpectNullRegion(d, u.negMax, u.negMin, u.posMin, u.posMax);
-    ASSERT_EQ(LoadDocument(WinSample("nebulanc.kcg").c_str(), true, doc.get(), saved), LoadResult::kLoaded);
-    EXPECT_EQ(doc->devicePresent[TL_MARROWEL], 1);
-    ASSERT_EQ(LoadDocument(WinSample("nebulanc.kcg").c_str(), false, doc.get(), saved), LoadResult::kLoaded);
-    EXPECT_EQ(doc->devicePresent[TL_MARROWEL], 0);
+    ASSERT_EQ(doc.Load(WinSample("nebulanc.kcg"), DefaultInstructions), LoadResult::kLoaded);
+    EXPECT_EQ(cfg.devicePresent[TL_MARROWEL], 1);
+    model::Document normal(false);
+    ASSERT_EQ(normal.Load(WinSample("nebulanc.kcg"), DefaultInstructions), LoadResult::kLoaded);
+    EXPECT_EQ(normal.Record().devicePresent[TL_MARROWEL], 0);
 }
 
-TEST_F(Document, FilesThatCannotBeEditedLeaveTheDocumentAlone) {
-    ScreenValues screens = NewDocumentScreens(false, kDefaultInstructions);
-    screens.gameTitle = "Keep Me";
-    ApplyScreenValues(screens, doc.get());
+TEST(Document, FilesThatCannotBeEditedLeaveTheDocumentAlone) {
     ScratchFolder folder;
     const struct {
         std::string path;
@@ -204,9 +238,12 @@ TEST_F(Document, FilesThatCannotBeEditedLeaveTheDocumentAlone) {
         {folder.File("missing.kcg"), false, LoadResult::kReadFailed},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(LoadDocument(c.path.c_str(), c.internal, doc.get(), saved), c.result) << c.path;
-        EXPECT_STREQ(doc->applicationName, "Keep Me") << c.path;
-        EXPECT_EQ(saved.scalarPos, NewDocumentSnapshot().scalarPos);
+        model::Document doc(c.internal);
+        doc.New(DefaultInstructions);
+        doc.Values().gameTitle = "Keep Me";
+        EXPECT_EQ(doc.Load(c.path, DefaultInstructions), c.result) << c.path;
+        EXPECT_EQ(doc.Values().gameTitle, "Keep Me") << c.path;
+        EXPECT_TRUE(doc.Changed()) << c.path;
     }
 }
 

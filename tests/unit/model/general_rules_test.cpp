@@ -9,10 +9,14 @@
 using namespace model;
 
 namespace {
+const char kInstructions[] = "Instructions for [Game]";
+}
+
+namespace {
 
 // Entries that pass every check: one label is enough.
 ScreenValues GoodEntries() {
-    ScreenValues screens = NewDocumentScreens(false, kDefaultInstructions);
+    ScreenValues screens = NewDocumentScreens(false, kInstructions);
     screens.gameTitle = "Hovercraft";
     screens.executables = {"hover.exe"};
     screens.labelNeg[3] = "Jump";
@@ -69,7 +73,7 @@ TEST(GeneralChecks, InternalUseChecksOnlyTheTitleLength) {
         EXPECT_EQ(CheckGeneralScreen(screens, kReservedTitles, internal)->message.caption,
                   "Game Title Too Long");
     }
-    ScreenValues screens = NewDocumentScreens(true, kDefaultInstructions);
+    ScreenValues screens = NewDocumentScreens(true, kInstructions);
     EXPECT_FALSE(CheckGeneralScreen(screens, kReservedTitles, true)) << "no title, executables or labels";
     screens.gameTitle = "Deep Run";
     EXPECT_FALSE(CheckGeneralScreen(screens, kReservedTitles, true)) << "reserved title";

@@ -5,11 +5,15 @@
 #include <vector>
 
 #include "axismap.h"
-#include "document.h"
+#include "document_record.h"
 #include "scoped_config.h"
 #include "screen_values.h"
 
 using namespace model;
+
+namespace {
+const char kInstructions[] = "Instructions for [Game]";
+}
 
 namespace {
 
@@ -24,7 +28,7 @@ class ScreenValuesTest : public ::testing::Test {
         return std::vector<std::string>(cfg->instructions, cfg->instructions + cfg->instructionCount);
     }
     ScopedConfig cfg;
-    ScreenValues screens = NewDocumentScreens(false, kDefaultInstructions);
+    ScreenValues screens = NewDocumentScreens(false, kInstructions);
 };
 
 } // namespace
@@ -152,7 +156,7 @@ TEST_F(ScreenValuesTest, ScreensComeBackFromTheRecord) {
     ApplyScreenValues(screens, cfg.get());
     EXPECT_EQ(cfg->orientation, TL_HORIZONTAL);
 
-    const ScreenValues shown = ScreenValuesFromConfig(cfg.get(), kDefaultInstructions);
+    const ScreenValues shown = ScreenValuesFromConfig(cfg.get(), kInstructions);
     EXPECT_EQ(shown.gameTitle, screens.gameTitle);
     EXPECT_EQ(shown.executables, screens.executables);
     EXPECT_EQ(RevisionText(shown.revMajor, shown.revMinor), "2.3");

@@ -8,16 +8,16 @@
 using namespace model;
 
 TEST(Screens, TitleByScreenAndMode) {
-    const std::string base = "Kavelin SDK KCG Editor - ", internal = " - INTERNAL USE ONLY!!!";
-    const char *names[] = {"General Information", "Axis Mapping", "Tuning"};
+    const int normal[] = {IDS_TITLE_GENERAL, IDS_TITLE_AXIS, IDS_TITLE_TUNING};
+    const int internal[] = {IDS_TITLE_GENERAL_INTERNAL, IDS_TITLE_AXIS_INTERNAL, IDS_TITLE_TUNING_INTERNAL};
     for (int screen = 1; screen <= 3; ++screen) {
-        EXPECT_EQ(ScreenTitleId(screen, false), 102 + screen);
-        EXPECT_EQ(ScreenTitleId(screen, true), 106 + screen);
-        EXPECT_EQ(TitleText(102 + screen), base + names[screen - 1]);
-        EXPECT_EQ(TitleText(106 + screen), base + names[screen - 1] + internal);
+        EXPECT_EQ(ScreenTitleId(screen, false), normal[screen - 1]);
+        EXPECT_EQ(ScreenTitleId(screen, true), internal[screen - 1]);
+        // A running editor is looked for by the internal-use titles first.
+        EXPECT_EQ(kInstanceTitleOrder[screen - 1], internal[screen - 1]);
+        EXPECT_EQ(kInstanceTitleOrder[screen + 2], normal[screen - 1]);
     }
     EXPECT_EQ(ScreenTitleId(0, false), 0);
-    EXPECT_EQ(kInstanceTitleOrder, (std::array<int, 6>{107, 108, 109, 103, 104, 105}));
 }
 
 TEST(Screens, ToolTipByControl) {
