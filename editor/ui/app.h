@@ -1,5 +1,5 @@
-// The application: its module instance, its main window and the start-up
-// work every window of the program depends on.
+// The application: its module instance and the start-up work every window
+// of the program depends on.
 #ifndef KCG_UI_APP_H
 #define KCG_UI_APP_H
 
@@ -24,11 +24,6 @@ class App {
     // and the standard ones. Call before the first dialog is created.
     bool InitCommonControls() const;
 
-    // The window that stands for the application while it runs (the main
-    // dialog); null before and after.
-    HWND MainWindow() const { return mainWindow_; }
-    void SetMainWindow(HWND window) { mainWindow_ = window; }
-
     // A string of the string table, or nothing when the id has none.
     std::optional<std::string> LoadText(UINT id) const;
 
@@ -39,7 +34,6 @@ class App {
 
   private:
     HINSTANCE instance_;
-    HWND mainWindow_ = nullptr;
 };
 
 // A string of a module's string table, or nothing when the id has none.

@@ -29,10 +29,4 @@ int ComboBox::SelectPrefix(const std::string &prefix) const {
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
-int ComboBox::FindExact(const std::string &text) const {
-    const LRESULT index =
-        Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
-    return index == CB_ERR ? -1 : static_cast<int>(index);
-}
-
 } // namespace ui

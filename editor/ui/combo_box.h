@@ -25,19 +25,14 @@ class ComboBox : public Control {
     void Select(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
     // Selects the first item that begins with prefix (any case); its index or -1.
     int SelectPrefix(const std::string &prefix) const;
-    // The index of the item equal to text without regard to letter case, or -1.
-    int FindExact(const std::string &text) const;
 
     // Most characters the edit part takes.
     void SetLimit(int characters) const { Send(CB_LIMITTEXT, static_cast<WPARAM>(characters)); }
     // Width of the opened list in pixels.
     void SetDroppedWidth(int pixels) const { Send(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(pixels)); }
-    int DroppedWidth() const { return static_cast<int>(Send(CB_GETDROPPEDWIDTH)); }
     // The extended keyboard interface: the down arrow opens the list, F4 does not.
     void SetExtendedUI(bool on) const { Send(CB_SETEXTENDEDUI, on ? TRUE : FALSE); }
-    bool HasExtendedUI() const { return Send(CB_GETEXTENDEDUI) != FALSE; }
     bool IsDroppedDown() const { return Send(CB_GETDROPPEDSTATE) != FALSE; }
-    void ShowDropDown(bool open) const { Send(CB_SHOWDROPDOWN, open ? TRUE : FALSE); }
 };
 
 } // namespace ui

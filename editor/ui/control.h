@@ -17,7 +17,6 @@ class Control {
     // Binds to the dialog's control with this id; false (and unbound) if the
     // dialog has none.
     bool Bind(HWND dialog, int controlId);
-    void Attach(HWND window) { hwnd_ = window; }
 
     HWND hwnd() const { return hwnd_; }
     int Id() const { return hwnd_ ? GetDlgCtrlID(hwnd_) : 0; }

@@ -69,13 +69,6 @@ void Dialog::EndDialog(INT_PTR result) {
     }
 }
 
-std::string Dialog::Title() const {
-    if (!hwnd_) return std::string();
-    std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-    GetWindowTextA(hwnd_, buffer.data(), static_cast<int>(buffer.size()));
-    return buffer.data();
-}
-
 void Dialog::SetTitle(const std::string &title) {
     if (hwnd_) SetWindowTextA(hwnd_, title.c_str());
 }

@@ -40,12 +40,10 @@ class Dialog {
 
     HWND hwnd() const { return hwnd_; }
     HWND Item(int controlId) const { return hwnd_ ? GetDlgItem(hwnd_, controlId) : nullptr; }
-    int TemplateId() const { return templateId_; }
     HINSTANCE Instance() const { return instance_; }
     bool HasEnded() const { return ended_; }
     INT_PTR Result() const { return result_; }
 
-    std::string Title() const;
     void SetTitle(const std::string &title);
 
     // Background and text colour of the dialog and its static controls,

@@ -11,7 +11,6 @@ class Edit : public Control {
     using Control::Control;
 
     void SetReadOnly(bool readOnly) const { Send(EM_SETREADONLY, readOnly ? TRUE : FALSE); }
-    bool IsReadOnly() const { return (GetWindowLongPtrA(hwnd(), GWL_STYLE) & ES_READONLY) != 0; }
     // Most characters the user may type; 0 lifts the limit to the maximum.
     void SetLimit(int characters) const { Send(EM_LIMITTEXT, static_cast<WPARAM>(characters)); }
     void SelectAll() const { Send(EM_SETSEL, 0, -1); }

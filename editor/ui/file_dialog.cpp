@@ -20,14 +20,4 @@ bool FileDialog::Show(HWND owner) {
     return answer.confirmed;
 }
 
-std::string FileDialog::Folder() const {
-    const std::string::size_type slash = path_.rfind('\\');
-    return slash == std::string::npos ? std::string() : path_.substr(0, slash + 1);
-}
-
-std::string FileDialog::FileName() const {
-    const std::string::size_type slash = path_.rfind('\\');
-    return slash == std::string::npos ? path_ : path_.substr(slash + 1);
-}
-
 } // namespace ui

@@ -26,10 +26,6 @@ class FileDialog {
 
     // The chosen file after a confirmed Show, with its folder.
     const std::string &Path() const { return path_; }
-    // The chosen path up to and including its last backslash ("" if none).
-    std::string Folder() const;
-    // The chosen path after its last backslash.
-    std::string FileName() const;
 
   private:
     FileDialogRequest request_;

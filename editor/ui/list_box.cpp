@@ -18,11 +18,4 @@ std::string ListBox::ItemText(int index) const {
     return std::string(buffer.data());
 }
 
-int ListBox::FindExact(const std::string &text) const {
-    // -1 searches from the start; the system compares without regard to case.
-    const LRESULT index =
-        Send(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
-    return index == LB_ERR ? -1 : static_cast<int>(index);
-}
-
 } // namespace ui

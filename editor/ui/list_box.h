@@ -19,8 +19,6 @@ class ListBox : public Control {
     std::string ItemText(int index) const;
     int Selection() const { return static_cast<int>(Send(LB_GETCURSEL)); }
     void Select(int index) const { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
-    // The index of the item equal to text without regard to letter case, or -1.
-    int FindExact(const std::string &text) const;
 };
 
 } // namespace ui

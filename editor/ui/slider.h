@@ -16,15 +16,11 @@ class Slider : public Control {
         Send(TBM_SETRANGEMIN, FALSE, minimum);
         Send(TBM_SETRANGEMAX, redraw ? TRUE : FALSE, maximum);
     }
-    int Minimum() const { return static_cast<int>(Send(TBM_GETRANGEMIN)); }
-    int Maximum() const { return static_cast<int>(Send(TBM_GETRANGEMAX)); }
     // Tick marks every `frequency` positions (with automatic ticks).
     void SetTickFrequency(int frequency) const { Send(TBM_SETTICFREQ, static_cast<WPARAM>(frequency)); }
     // Movement by Page Up and Page Down, and by the arrow keys.
     void SetPageSize(int size) const { Send(TBM_SETPAGESIZE, 0, size); }
-    int PageSize() const { return static_cast<int>(Send(TBM_GETPAGESIZE)); }
     void SetLineSize(int size) const { Send(TBM_SETLINESIZE, 0, size); }
-    int LineSize() const { return static_cast<int>(Send(TBM_GETLINESIZE)); }
     int Position() const { return static_cast<int>(Send(TBM_GETPOS)); }
     void SetPosition(int position, bool redraw) const { Send(TBM_SETPOS, redraw ? TRUE : FALSE, position); }
 };

@@ -52,10 +52,6 @@ int ToolTip::AddChildren() const {
     return added;
 }
 
-int ToolTip::ToolCount() const {
-    return hwnd_ ? static_cast<int>(SendMessageA(hwnd_, TTM_GETTOOLCOUNT, 0, 0)) : 0;
-}
-
 void ToolTip::Activate(bool on) const {
     if (hwnd_) SendMessageA(hwnd_, TTM_ACTIVATE, on ? TRUE : FALSE, 0);
 }

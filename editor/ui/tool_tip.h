@@ -24,7 +24,6 @@ class ToolTip {
     bool AddTool(HWND control) const;
     // Makes every child control of the dialog a tool; returns how many.
     int AddChildren() const;
-    int ToolCount() const;
     void Activate(bool on) const;
     // Makes a tip showing over the control ask for its text again.
     void Refresh(HWND control) const;
