@@ -22,6 +22,7 @@ void CKcgEditorDlg::ShowScreen(int screen) {
         screen_ = screen;
         ScreenObject(screen).Show(true);
     }
+    ScreenObject(screen).Shown();
     const int title = model::ScreenTitleId(screen_, context_.internal);
     SetTitle(ui::LoadResourceText(Instance(), static_cast<UINT>(title)).value_or(""));
 }

@@ -52,7 +52,7 @@ void AxisScreen::FromDocument() {
 void AxisScreen::Show(bool visible) {
     shown_ = visible;
     ShowControls(screens::kAxisGroup, visible);
-    ShowOrientationPicture();
+    if (!visible) ShowControls(screens::kBallPictures, false);
 }
 
 void AxisScreen::ShowOrientationPicture() const {

@@ -22,6 +22,9 @@ class AxisScreen : public Screen {
     bool Dispatch(int id, int code) override;
     void FromDocument() override;
     void Show(bool visible) override;
+    // The picture of the ball as mounted is shown once the window draws
+    // again, so that it is painted over a fresh background.
+    void Shown() override { ShowOrientationPicture(); }
 
     // Entering from General Information: the motion list from the (trimmed)
     // labels into the combo boxes, showing the committed mapping.

@@ -34,6 +34,8 @@ class Screen {
 
     // Shows or hides the screen's controls.
     virtual void Show(bool visible) = 0;
+    // After the screen has been shown and the window draws again.
+    virtual void Shown() {}
     bool IsShown() const { return shown_; }
 
   protected:
