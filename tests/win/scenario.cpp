@@ -214,10 +214,17 @@ void Run::Step(const ScenarioStep &step) {
     } else if (verb == "pick-cancel") {
         boxes_.CancelFileDialog();
     } else if (verb == "modal") {
-        const int id = Id(step.Word(2));
+        const int id = step.Word(1) == "no-default" ? 0 : Id(step.Word(2));
         const std::string text = step.Rest(3);
         if (step.Word(1) == "set") {
             modalSteps_.push_back([id, text](HWND modal) { SetDlgItemTextA(modal, id, text.c_str()); });
+        } else if (step.Word(1) == "no-default") {
+            // Enter must not stand for a button of this dialog.
+            modalSteps_.push_back([](HWND modal) {
+                for (HWND child = GetWindow(modal, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                    EXPECT_NE(GetWindowLongPtrA(child, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON)
+                        << ui::WindowText(child) << " is a default button";
+            });
         } else {
             modalSteps_.push_back(
                 [id](HWND modal) { PostMessageA(modal, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); });
