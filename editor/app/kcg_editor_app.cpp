@@ -1,5 +1,6 @@
 #include "kcg_editor_app.h"
 
+#include "command_line.h"
 #include "kcg_editor_dlg.h"
 #include "paths.h"
 #include "resource.h"

@@ -33,12 +33,4 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
-CommandLineSwitches ParseCommandLine(const std::string &commandLine) {
-    const std::string upper = UpperCase(commandLine);
-    CommandLineSwitches switches;
-    switches.close = upper.find("-CLOSE") != std::string::npos;
-    switches.internal = upper.find("-QUORVANE") != std::string::npos;
-    return switches;
-}
-
 } // namespace model

@@ -1,5 +1,4 @@
-/* The driver software's installation as the editor sees it, and the editor's
- * command line.
+/* The driver software's installation as the editor sees it.
  *
  * The installation folder is the registry value "Path" of kInstallKey under
  * the local machine's root. Every path formed from it is a Windows path joined
@@ -37,14 +36,6 @@ std::string KcgPattern(const std::string &folder);
 // The folder of a program's full path: everything before its last backslash,
 // or "" when there is none.
 std::string ProgramFolder(const std::string &programPath);
-
-struct CommandLineSwitches {
-    bool close = false;    // "-CLOSE": close a running editor, open nothing
-    bool internal = false; // "-QUORVANE": internal-use mode
-};
-
-// The switches found anywhere in the whole command line, in any letter case.
-CommandLineSwitches ParseCommandLine(const std::string &commandLine);
 
 // text with the letters a..z made upper case (single-byte text, no locale).
 std::string UpperCase(std::string text);
