@@ -108,13 +108,42 @@ void CKcgEditorDlg::OnCancel() {
     if (PromptToSave()) EndDialog(IDCANCEL);
 }
 
-bool CKcgEditorDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR *result) {
-    if (message != kOpenStartFileMessage) return false;
-    // Once only: the name is taken before the file's messages can let another
-    // posted copy of this message in.
-    const std::string path = std::move(settings_.startFile);
-    settings_.startFile.clear();
-    if (!path.empty()) OpenDocument(path);
+bool CKcgEditorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR *result) {
+    // While a box or dialog of the editor is open the frame is disabled; a
+    // request from outside (the close message of "-CLOSE", a file from a
+    // second start) waits until it is enabled again, so that it never acts
+    // behind the user's back of an open dialog.
+    const bool busy = !IsWindowEnabled(hwnd());
+    switch (message) {
+    case WM_CLOSE:
+        if (!busy) return false; // the default: Cancel, through the save prompt
+        closePending_ = true;
+        break;
+    case WM_COPYDATA: {
+        const auto *data = reinterpret_cast<const COPYDATASTRUCT *>(lParam);
+        if (!data || data->dwData != kOpenFileRequest || !data->lpData) return false;
+        const std::string text(static_cast<const char *>(data->lpData), data->cbData);
+        settings_.startFile = text.substr(0, text.find('\0'));
+        PostMessageA(hwnd(), kOpenStartFileMessage, 0, 0);
+        break;
+    }
+    case WM_ENABLE:
+        if (wParam && closePending_) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+        if (wParam && !settings_.startFile.empty()) PostMessageA(hwnd(), kOpenStartFileMessage, 0, 0);
+        closePending_ = false;
+        return false;
+    case kOpenStartFileMessage: {
+        if (busy) break; // again once enabled
+        // Once only: the name is taken before the save prompt can let another
+        // posted copy of this message in.
+        const std::string path = std::move(settings_.startFile);
+        settings_.startFile.clear();
+        if (!path.empty() && PromptToSave()) OpenDocument(path);
+        break;
+    }
+    default:
+        return false;
+    }
     *result = TRUE;
     return true;
 }

@@ -32,11 +32,11 @@ bool CKcgEditorApp::InitInstance() {
     InitCommonControls();
 
     const model::CommandLineSwitches switches = model::ParseCommandLine(system_.CommandLine());
-    if (HandOverToRunningEditor(switches.close)) return false;
-    if (switches.close) return false; // nothing runs that could be closed
-    // A relative name means the folder the editor was started in, which the
-    // next step changes.
+    // A relative name means the folder the editor was started in, which a
+    // later step changes.
     const std::string startFile = StartFileFromCommandLine(system_.CommandLine());
+    if (HandOverToRunningEditor(switches.close, startFile)) return false;
+    if (switches.close) return false; // nothing runs that could be closed
 
     m_szProgramDir = model::ProgramFolder(system_.ProgramPath());
     system_.SetCurrentFolder(m_szProgramDir);
@@ -72,7 +72,7 @@ bool CKcgEditorApp::InitInstance() {
     return false;
 }
 
-bool CKcgEditorApp::HandOverToRunningEditor(bool close) {
+bool CKcgEditorApp::HandOverToRunningEditor(bool close, const std::string &startFile) {
     for (const int titleId : model::kInstanceTitleOrder) {
         const std::string title = LoadText(static_cast<UINT>(titleId)).value_or("");
         if (title.empty()) continue;
@@ -82,6 +82,7 @@ bool CKcgEditorApp::HandOverToRunningEditor(bool close) {
             system_.AskToClose(running);
         } else {
             system_.BringToFront(running);
+            if (!startFile.empty()) system_.SendOpenRequest(running, startFile);
         }
         return true;
     }

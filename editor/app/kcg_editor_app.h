@@ -24,8 +24,8 @@ class CKcgEditorApp : public ui::App {
 
   private:
     // Looks for a running editor by its window titles; true if one was found
-    // (and closed or brought forward).
-    bool HandOverToRunningEditor(bool close);
+    // (and closed, or brought forward and handed startFile, if any, to open).
+    bool HandOverToRunningEditor(bool close, const std::string &startFile);
 
     StartupSystem &system_;
 };

@@ -32,6 +32,9 @@
 
 class CKcgEditorDlg : public ui::Dialog {
   public:
+    // The WM_COPYDATA request of a second start: open the file it names.
+    static constexpr ULONG_PTR kOpenFileRequest = 0x4B434701;
+
     // instance: the module holding the resources; null means the program.
     explicit CKcgEditorDlg(HINSTANCE instance = nullptr, EditorSettings settings = {});
     ~CKcgEditorDlg() override;
@@ -84,7 +87,8 @@ class CKcgEditorDlg : public ui::Dialog {
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR *result) override;
 
   private:
-    // Posted by the initialisation when the command line names a file.
+    // Posted when a file is to be opened: named on the command line, or
+    // handed over by a second start.
     static constexpr UINT kOpenStartFileMessage = WM_APP + 1;
 
     // Navigation
@@ -128,6 +132,7 @@ class CKcgEditorDlg : public ui::Dialog {
     AxisScreen axis_;
     TuningScreen tuning_;
     int screen_ = model::kNoScreen;
+    bool closePending_ = false;
 
     // The three pictures: logo, ball mounted vertically, ball mounted
     // horizontally; the shared colour table and the palette made from it.

@@ -26,6 +26,8 @@ class StartupSystem {
     virtual void AskToClose(HWND window) = 0;
     // Brings the window to the front, restored from minimized or maximized.
     virtual void BringToFront(HWND window) = 0;
+    // Hands the running editor's window a file to open.
+    virtual void SendOpenRequest(HWND window, const std::string &path) = 0;
 
     // The registry value naming the installation folder (at most 255
     // characters), or nothing when the key or the value cannot be read.
@@ -48,6 +50,7 @@ class Win32StartupSystem : public StartupSystem {
     HWND FindTopLevelWindow(const std::string &title) override;
     void AskToClose(HWND window) override;
     void BringToFront(HWND window) override;
+    void SendOpenRequest(HWND window, const std::string &path) override;
     std::optional<std::string> ReadInstallationValue() override;
     bool PathExists(const std::string &path) override;
     void SetCurrentFolder(const std::string &folder) override;

@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "app.h"
+#include "kcg_editor_dlg.h"
 #include "paths.h"
 #include "startup_system.h"
 
@@ -25,6 +26,18 @@ void Win32StartupSystem::AskToClose(HWND window) {
 void Win32StartupSystem::BringToFront(HWND window) {
     SetForegroundWindow(window);
     if (IsIconic(window) || IsZoomed(window)) ShowWindow(window, SW_RESTORE);
+}
+
+void Win32StartupSystem::SendOpenRequest(HWND window, const std::string &path) {
+    COPYDATASTRUCT data{};
+    data.dwData = CKcgEditorDlg::kOpenFileRequest;
+    data.cbData = static_cast<DWORD>(path.size() + 1);
+    data.lpData = const_cast<char *>(path.c_str());
+    // The running editor only takes the name and answers at once; a bound all
+    // the same, should it hang.
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000,
+                        &answer);
 }
 
 std::optional<std::string> Win32StartupSystem::ReadInstallationValue() {

@@ -214,10 +214,19 @@ void Run::Step(const ScenarioStep &step) {
     } else if (verb == "pick-cancel") {
         boxes_.CancelFileDialog();
     } else if (verb == "modal") {
-        const int id = step.Word(1) == "no-default" ? 0 : Id(step.Word(2));
+        const bool named = step.Word(1) == "set" || step.Word(1) == "press";
+        const int id = named ? Id(step.Word(2)) : 0;
         const std::string text = step.Rest(3);
         if (step.Word(1) == "set") {
             modalSteps_.push_back([id, text](HWND modal) { SetDlgItemTextA(modal, id, text.c_str()); });
+        } else if (step.Word(1) == "close-editor") {
+            // What a second start with "-CLOSE" does while this dialog is open.
+            HWND frame = frame_;
+            modalSteps_.push_back([frame](HWND) {
+                PostMessageA(frame, WM_CLOSE, 0, 0);
+                PumpMessages();
+                EXPECT_TRUE(IsWindow(frame)) << "the editor ended behind an open dialog";
+            });
         } else if (step.Word(1) == "no-default") {
             // Enter must not stand for a button of this dialog.
             modalSteps_.push_back([](HWND modal) {
@@ -229,6 +238,12 @@ void Run::Step(const ScenarioStep &step) {
             modalSteps_.push_back(
                 [id](HWND modal) { PostMessageA(modal, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); });
         }
+    } else if (verb == "hand-over") {
+        // What a second start naming a file does.
+        const std::string path = Path(step.Rest(1));
+        COPYDATASTRUCT data{CKcgEditorDlg::kOpenFileRequest, static_cast<DWORD>(path.size() + 1),
+                            const_cast<char *>(path.c_str())};
+        SendMessageA(frame_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
     } else if (verb == "expect") {
         Expect(step);
     } else {

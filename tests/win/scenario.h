@@ -12,7 +12,8 @@
 //   select <ID> <index>       selects an item of a list box
 //   answer OK|CANCEL|YES|NO   the answer to the next message box
 //   pick <path> | pick-cancel the answer to the next file dialog
-//   modal set <ID> <text> | modal press <ID> | modal no-default
+//   modal set <ID> <text> | modal press <ID> | modal no-default | modal close-editor
+//   hand-over <path>          a second start hands the editor a file to open
 //                             what to do in the next modal dialog that opens
 //   expect <what> ...         see Expect() in scenario.cpp
 //
