@@ -26,7 +26,15 @@ void CKcgEditorDlg::ConfigToScreens() {
 void CKcgEditorDlg::ResetDocument() {
     tuning_.ToDocument();
     doc_.New([this] { return DefaultInstructions(); });
+    ShowAsSaved();
+}
+
+void CKcgEditorDlg::ShowAsSaved() {
+    // What the screens show is what counts as saved: a document just opened,
+    // untouched, is never changed.
     ConfigToScreens();
+    ScreensToConfig();
+    doc_.MarkSaved();
 }
 
 bool CKcgEditorDlg::LoadFile(const std::string &path) {
@@ -42,7 +50,7 @@ bool CKcgEditorDlg::LoadFile(const std::string &path) {
     case model::LoadResult::kLoaded:
         break;
     }
-    ConfigToScreens();
+    ShowAsSaved();
     return true;
 }
 

@@ -115,6 +115,8 @@ class CKcgEditorDlg : public ui::Dialog {
     void CollectReservedNames();
     void FreeReservedNames();
     void ResetDocument();
+    // Shows the document and takes what the screens show as its saved state.
+    void ShowAsSaved();
     // String IDS_1_INSTRUCTIONS_DEFAULT, or "" after telling the user it is missing.
     std::string DefaultInstructions();
 

@@ -54,6 +54,10 @@ class Document {
 
     // True when the values would write a different file than the saved ones.
     bool Changed() const;
+    // The values as they are now count as saved: after the screens have shown
+    // a new or opened document and given back what they show (a sorted list
+    // of executables, say).
+    void MarkSaved() { saved_ = values_; }
 
     ScreenValues &Values() { return values_; }
     const ScreenValues &Values() const { return values_; }

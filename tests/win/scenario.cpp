@@ -6,9 +6,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -120,6 +122,7 @@ class Run {
     ui::ScopedDialogHook hook_{boxes_};
     std::unique_ptr<CKcgEditorDlg> dialog_;
     HWND frame_ = nullptr; // the main window, also once it has ended
+    DWORD lastCommandMs_ = 0;
     std::vector<std::function<void(HWND)>> modalSteps_;
     std::size_t boxesSeen_ = 0;
 };
@@ -141,6 +144,7 @@ std::string Run::Path(const std::string &name) const {
 }
 
 void Run::Command(const std::string &name, int code, HWND control) {
+    const DWORD started = GetTickCount();
     pendingModalSteps = &modalSteps_;
     scenarioFrame = dialog_->hwnd();
     modalTicks = 0;
@@ -155,6 +159,7 @@ void Run::Command(const std::string &name, int code, HWND control) {
     KillTimer(nullptr, timer);
     pendingModalSteps = nullptr;
     EXPECT_TRUE(modalSteps_.empty()) << "no modal dialog took the steps given for it";
+    lastCommandMs_ = GetTickCount() - started;
     modalSteps_.clear();
 }
 
@@ -238,6 +243,17 @@ void Run::Step(const ScenarioStep &step) {
             modalSteps_.push_back(
                 [id](HWND modal) { PostMessageA(modal, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); });
         }
+    } else if (verb == "many-executables") {
+        // A copy of a sample file listing this many executables.
+        std::ifstream in(Path("samples:win/harbor3d.kcg"), std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string list = "EXECUTABLES = {";
+        for (int i = 0, n = std::atoi(step.Word(2).c_str()); i < n; ++i)
+            list += (i ? ", \"game" : " \"game") + std::to_string(i) + ".exe\"";
+        const std::size_t at = text.find("EXECUTABLES");
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, text.find('\n', at) - at, list + " }\r");
+        std::ofstream(Path(step.Word(1)), std::ios::binary) << text;
     } else if (verb == "hand-over") {
         // What a second start naming a file does.
         const std::string path = Path(step.Rest(1));
@@ -320,6 +336,11 @@ void Run::Expect(const ScenarioStep &step) {
         const std::string path = step.Rest(2);
         const std::size_t last = path.rfind(' ');
         EXPECT_EQ(fs::exists(Path(path.substr(0, last))), yes(path.substr(last + 1))) << path;
+    } else if (what == "within") {
+        // The last command's time, in milliseconds, against a generous bound.
+        EXPECT_LE(lastCommandMs_, static_cast<DWORD>(std::atoi(value.c_str())))
+            << "the last command took too long";
+        std::printf("last command: %lu ms\n", static_cast<unsigned long>(lastCommandMs_));
     } else if (what == "document") {
         EXPECT_EQ(dialog_->Doc().Path(), Path(value));
     } else {
