@@ -2,11 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "reserved.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 #include "sample_paths.h"
 #include "scratch_folder.h"
 
@@ -66,4 +73,26 @@ TEST(ListKcgFiles, OnlyTheConfigurationFilesOfTheFolder) {
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, (std::vector<std::string>{folder.File("B.KCG"), folder.File("a.kcg")}));
     EXPECT_TRUE(ListKcgFiles(folder.File("absent")).empty());
+}
+
+TEST_F(ReservedNames, AFolderNamedOutsideAsciiStillReserves) {
+    // "Kév" in the ANSI code page: its files are found, opened and read.
+    ScratchFolder folder;
+    const std::string accented = folder.File("K\xE9v");
+#ifdef _WIN32
+    ASSERT_TRUE(CreateDirectoryA(accented.c_str(), nullptr));
+    const std::string file = accented + "\\tide.kcg";
+#else
+    ASSERT_EQ(mkdir(accented.c_str(), 0700), 0);
+    const std::string file = accented + "/tide.kcg";
+#endif
+    std::FILE *out = std::fopen(file.c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    const std::string text = ReadWholeFile(WinSample("tidewatr.kcg"));
+    std::fwrite(text.data(), 1, text.size(), out);
+    std::fclose(out);
+    const std::vector<std::string> found = ListKcgFiles(accented);
+    ASSERT_EQ(found, std::vector<std::string>{file});
+    ASSERT_TRUE(CollectReservedNames(found, {}, titles, exes));
+    EXPECT_EQ(Items(titles), std::vector<std::string>{"Tidewater Frontier"});
 }
