@@ -11,6 +11,22 @@ constexpr int kSliderTickFrequency = 10;
 constexpr int kSliderPageSize = 5;
 constexpr int kSliderLineSize = 1;
 
+// A row's label starts on its second line so that a short one sits in the
+// middle of the row; a label too long for that starts on the first line.
+std::string FittedLabel(HWND label, const std::string &text) {
+    if (text.empty() || text[0] != '\n') return text;
+    RECT room{};
+    GetClientRect(label, &room);
+    RECT needed = room;
+    HDC dc = GetDC(label);
+    const HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_CENTER | DT_WORDBREAK);
+    SelectObject(dc, font);
+    ReleaseDC(label, dc);
+    return needed.bottom - needed.top > room.bottom - room.top ? text.substr(1) : text;
+}
+
 void SetUpSlider(const ui::Slider &slider, int maximum) {
     slider.SetRange(0, maximum, true);
     slider.SetTickFrequency(kSliderTickFrequency);
@@ -50,7 +66,8 @@ void TuningScreen::Enter(const model::MotionList &motions) {
     const std::array<model::TuningRow, model::kRows> rows = model::PrepareTuningRows(motions);
     for (int row = 0; row < model::kRows; ++row) {
         const bool inUse = rows[row].enabled;
-        ui::Static(Item(IDC_ROW_LABEL_0 + row)).SetText(rows[row].label);
+        HWND label = Item(IDC_ROW_LABEL_0 + row);
+        ui::Static(label).SetText(FittedLabel(label, rows[row].label));
         for (const int id : {IDC_ROW_LABEL_0 + row, IDC_SCALAR_0 + row, IDC_DEAD_ZONE_0 + row})
             ui::Control(Item(id)).Enable(inUse);
     }
