@@ -114,6 +114,7 @@ class Run {
     void Command(const std::string &name, int code, HWND control);
     void Expect(const ScenarioStep &step);
     void ExpectBox(const std::string &kind);
+    void ExpectTextsFit() const;
     int FocusedId() const;
 
     const Scenario &scenario_;
@@ -301,6 +302,29 @@ void Run::ExpectBox(const std::string &kind) {
     EXPECT_EQ(box.text, message.text);
 }
 
+// Every shown text control of the window holds its whole text, wrapped as
+// the control wraps it, in the window's font.
+void Run::ExpectTextsFit() const {
+    for (HWND child = GetWindow(frame_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char kind[16] = "";
+        GetClassNameA(child, kind, sizeof kind);
+        const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+        if (lstrcmpiA(kind, "Static") != 0 || !(style & WS_VISIBLE) || (style & SS_TYPEMASK) > SS_RIGHT)
+            continue;
+        const std::string text = ui::WindowText(child);
+        RECT room{}, needed{};
+        GetClientRect(child, &room);
+        needed = room;
+        HDC dc = GetDC(child);
+        const HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)));
+        DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+        SelectObject(dc, font);
+        ReleaseDC(child, dc);
+        EXPECT_LE(needed.bottom - needed.top, room.bottom - room.top) << "cut: " << text;
+        EXPECT_LE(needed.right - needed.left, room.right - room.left) << "cut: " << text;
+    }
+}
+
 void Run::Expect(const ScenarioStep &step) {
     const std::string what = step.Word(1), value = step.Word(2);
     const auto yes = [&](const std::string &word) { return word == "yes"; };
@@ -336,6 +360,8 @@ void Run::Expect(const ScenarioStep &step) {
         const std::string path = step.Rest(2);
         const std::size_t last = path.rfind(' ');
         EXPECT_EQ(fs::exists(Path(path.substr(0, last))), yes(path.substr(last + 1))) << path;
+    } else if (what == "texts-fit") {
+        ExpectTextsFit();
     } else if (what == "within") {
         // The last command's time, in milliseconds, against a generous bound.
         EXPECT_LE(lastCommandMs_, static_cast<DWORD>(std::atoi(value.c_str())))

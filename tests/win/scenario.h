@@ -15,7 +15,8 @@
 //   modal set <ID> <text> | modal press <ID> | modal no-default | modal close-editor
 //   hand-over <path>          a second start hands the editor a file to open
 //                             what to do in the next modal dialog that opens
-//   expect <what> ...         see Expect() in scenario.cpp
+//   expect <what> ...         see Expect() in scenario.cpp; "expect texts-fit": every
+//                             shown text of the window fits its control
 //
 // Control and command ids are the names of resources/resource.h. A path
 // "samples:win/x.kcg" names a file of the sample installation, "scratch:x"
