@@ -50,6 +50,8 @@ driver_values() {
 
 test_usage() {
   kcg load; expect_rc 2 "load without a file"
+  expect_out_has "kcg load: missing file" "load without a file"
+  expect_out_has "usage: kcg load FILE [--registry REGFILE]" "load without a file"
   kcg load game.kcg --registry; expect_rc 2 "--registry without a file"
   kcg load game.kcg other.kcg; expect_rc 2 "two files"
   kcg load --colour game.kcg; expect_rc 2 "unknown option"
