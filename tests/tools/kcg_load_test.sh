@@ -73,7 +73,7 @@ test_loads_into_a_registry_file_keeping_what_it_held() {
 
   # Loading the same file again changes nothing, so the file stays as it is.
   cp registry.reg first.reg
-  kcg load game.kcg --registry registry.reg
+  kcg load game.kcg --registry=registry.reg
   expect_rc 0 "second load"
   cmp -s first.reg registry.reg || fail "a second load changed the registry file"
 }
