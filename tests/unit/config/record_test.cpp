@@ -17,6 +17,7 @@
 #include "tl_api.h"
 #include "tl_curve.h"
 #include "tl_defs.h"
+#include "tl_parse.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ TEST(AppendString, CodesFailuresAndCopiesInOrder) {
 
 // ---- Reading: what no file shows -----------------------------------------
 
-TEST(Reader, NullRecordIsRefusedEverywhere) {
+TEST(Reader, NullRecordIsRefusedAndNullTextIsEmpty) {
     const char text[] = "VERSION = 5.0\n";
     TlReadReport report{};
     EXPECT_EQ(TlReadConfigFile(nullptr, "x.kcg"), TL_READ_NULL_RECORD);
@@ -132,6 +133,9 @@ TEST(Reader, NullRecordIsRefusedEverywhere) {
     EXPECT_EQ(report.result, TL_READ_NULL_RECORD);
     EXPECT_EQ(TlReadConfigText(nullptr, text, sizeof text, nullptr), TL_READ_NULL_RECORD);
     EXPECT_EQ(TlWordIndex(TlOwnerWords, 3, nullptr), -1);
+    Record r; // no text reads as an empty one
+    EXPECT_EQ(TlReadConfigBuffer(&r.cfg, nullptr, 1, nullptr), TL_READ_MISSING_ENTRY);
+    EXPECT_EQ(TlReadConfigText(&r.cfg, nullptr, 5, nullptr), TL_READ_MISSING_ENTRY);
 }
 
 TEST(Reader, UnopenablePathLeavesAFreshRecord) {
