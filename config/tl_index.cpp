@@ -9,6 +9,7 @@
 // result is the one TlFindEntry gives.
 #include "tl_parse.h"
 
+#include "tl_alloc.h"
 #include "tl_chars.h"
 
 #include <cstdint>
@@ -190,7 +191,8 @@ extern "C" {
 
 TlTextIndex *TlIndexCreate(const char *text) {
     if (text == nullptr) return nullptr;
-    TlTextIndex *index = new (std::nothrow) TlTextIndex{text, {}, 0, {}, {}};
+    TlTextIndex *index =
+        tl::RefuseAllocation() ? nullptr : new (std::nothrow) TlTextIndex{text, {}, 0, {}, {}};
     if (index == nullptr) return nullptr;
     try {
         index->sections.reserve(8);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "tl_alloc.h"
 #include "tl_api.h"
 #include "tl_curve.h"
 
@@ -141,13 +142,13 @@ int TlAppendString(char ***array, int32_t *count, const char *text) {
     if (used == INT32_MAX) return -4;
 
     const size_t length = std::strlen(text);
-    char *copy = static_cast<char *>(std::malloc(length + 1));
+    char *copy = static_cast<char *>(tl::Malloc(length + 1));
     if (copy == nullptr) return -4;
     std::memcpy(copy, text, length + 1);
 
     // realloc keeps the old array in place when it cannot grow it, so the
     // list stays valid on failure.
-    void *grown = std::realloc(*array, (static_cast<size_t>(used) + 1) * sizeof(char *));
+    void *grown = tl::Realloc(*array, (static_cast<size_t>(used) + 1) * sizeof(char *));
     if (grown == nullptr) {
         std::free(copy);
         return -4;

@@ -7,6 +7,7 @@
 // locale the program runs in: bytes above 127 are neither.
 #include "tl_parse.h"
 
+#include "tl_alloc.h"
 #include "tl_chars.h"
 
 #include <climits>
@@ -128,7 +129,7 @@ class ValueBlock {
         static_assert(alignof(TlValueGroup) % alignof(char *) == 0, "item pointers follow the groups");
         size_t groupBytes = sizeof(TlValueGroup) * static_cast<size_t>(size.groups);
         size_t itemBytes = sizeof(char *) * static_cast<size_t>(size.items);
-        char *memory = static_cast<char *>(std::malloc(groupBytes + itemBytes + size.chars));
+        char *memory = static_cast<char *>(tl::Malloc(groupBytes + itemBytes + size.chars));
         if (memory == nullptr) return false;
         groups_ = reinterpret_cast<TlValueGroup *>(memory);
         for (int g = 0; g < size.groups; ++g)

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "tl_alloc.h"
 #include "tl_api.h"
 #include "tl_curve.h"
 #include "tl_defs.h"
@@ -100,7 +101,7 @@ void copyBounded(char *target, size_t capacity, const char *source) {
 
 char *copyString(const char *source) {
     size_t size = std::strlen(source) + 1;
-    char *copy = static_cast<char *>(std::malloc(size));
+    char *copy = static_cast<char *>(tl::Malloc(size));
     if (copy != nullptr) std::memcpy(copy, source, size);
     return copy;
 }
@@ -226,7 +227,7 @@ void appendItems(Lookup &look, int group, char ***list, int32_t *count) {
 
 void readCustom(TlConfig &cfg, Lookup &look) {
     if (!look.find("CUSTOM", TL_SECTION_CONFIGURATION)) return;
-    auto *groups = static_cast<TlStringList *>(std::calloc(look.groups(), sizeof(TlStringList)));
+    auto *groups = static_cast<TlStringList *>(tl::Calloc(look.groups(), sizeof(TlStringList)));
     if (groups == nullptr) {
         look.failMemory();
         return;
@@ -301,7 +302,7 @@ void readButtonTable(Lookup &look, const char *keyword, Entry **table, int32_t *
         if (look.items(g) == 3) ++usable;
     if (usable == 0) return;
     // Zero-filled, so a third item that does not convert stores 0.
-    auto *entries = static_cast<Entry *>(std::calloc(usable, sizeof(Entry)));
+    auto *entries = static_cast<Entry *>(tl::Calloc(usable, sizeof(Entry)));
     if (entries == nullptr) {
         look.failMemory();
         return;
@@ -562,7 +563,7 @@ void readPointLists(TlConfig &cfg, Lookup &look, int d) {
             ++count;
         if (count == 0) continue;
         // Zero-filled, so a coordinate that does not convert stores 0.
-        auto *points = static_cast<TlPoint *>(std::calloc(count, sizeof(TlPoint)));
+        auto *points = static_cast<TlPoint *>(tl::Calloc(count, sizeof(TlPoint)));
         if (points == nullptr) {
             look.failMemory();
             return;
@@ -580,7 +581,7 @@ void readPointLists(TlConfig &cfg, Lookup &look, int d) {
 }
 
 bool installCurve(TlConfig &cfg, int d, int c, const TlPoint *table, int count) {
-    auto *points = static_cast<TlPoint *>(std::malloc(count * sizeof(TlPoint)));
+    auto *points = static_cast<TlPoint *>(tl::Malloc(count * sizeof(TlPoint)));
     if (points == nullptr) return false;
     std::memcpy(points, table, count * sizeof(TlPoint));
     cfg.curve[d][c].points = points;
@@ -616,7 +617,7 @@ void buildSegments(TlConfig &cfg, Lookup &look, int d) {
         TlCurve &curve = cfg.curve[d][c];
         if (curve.pointCount <= 1) continue;
         int count = curve.pointCount - 1;
-        auto *segments = static_cast<TlSegment *>(std::malloc(count * sizeof(TlSegment)));
+        auto *segments = static_cast<TlSegment *>(tl::Malloc(count * sizeof(TlSegment)));
         if (segments == nullptr) {
             look.failMemory();
             return;
@@ -685,7 +686,7 @@ int report(TlReadReport *report, int result, TlEntry missing = TL_ENTRY_NONE) {
 // data, 0xFF included. Returns null with *result set on failure.
 char *loadFile(FILE *file, int *result) {
     size_t capacity = 4096, length = 0;
-    char *text = static_cast<char *>(std::malloc(capacity));
+    char *text = static_cast<char *>(tl::Malloc(capacity));
     while (text != nullptr) {
         length += std::fread(text + length, 1, capacity - 2 - length, file);
         if (std::ferror(file)) {
@@ -696,7 +697,7 @@ char *loadFile(FILE *file, int *result) {
         if (std::feof(file)) break;
         if (length == capacity - 2) {
             char *larger =
-                capacity <= SIZE_MAX / 2 ? static_cast<char *>(std::realloc(text, capacity * 2)) : nullptr;
+                capacity <= SIZE_MAX / 2 ? static_cast<char *>(tl::Realloc(text, capacity * 2)) : nullptr;
             if (larger == nullptr) std::free(text);
             text = larger;
             capacity *= 2;
@@ -730,7 +731,7 @@ extern "C" int TlReadConfigText(TlConfig *cfg, const char *text, size_t length, 
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
     TlInitConfig(cfg);
     if (text == nullptr) length = 0;
-    char *copy = length <= SIZE_MAX - 2 ? static_cast<char *>(std::malloc(length + 2)) : nullptr;
+    char *copy = length <= SIZE_MAX - 2 ? static_cast<char *>(tl::Malloc(length + 2)) : nullptr;
     if (copy == nullptr) return report(readReport, TL_READ_NO_MEMORY);
     if (length > 0) std::memcpy(copy, text, length);
     copy[length] = '\0';

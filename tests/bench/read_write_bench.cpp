@@ -2,6 +2,9 @@
 // one memchr newline pass over the bytes in memory (read), and one plain
 // fopen/fwrite/fclose of the same bytes in the same folder (write).
 // scripts/bench runs this pinned, with repetitions, and prints the ratios.
+// The files: tests/data/bench/typical.kcg (one KAVELIN section as the editor
+// writes it) and large.kcg (all three devices, every curve with 30 points,
+// every control table).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -11,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "fixtures.h"
 #include "tl_api.h"
 #include "tl_parse.h"
 
@@ -33,21 +35,21 @@ struct Fixture {
     TlConfig cfg;
 };
 
-Fixture Make(const char *name, void (*fill)(TlConfig *)) {
+// Reads the data file into the record and writes it where the reads go.
+Fixture Make(const char *name) {
     Fixture f;
     f.path = Folder() + "/kcg-bench-" + name + ".kcg";
-    TlInitConfig(&f.cfg);
-    fill(&f.cfg);
-    if (TlWriteConfigFile(&f.cfg, f.path.c_str()) != 0)
-        std::fprintf(stderr, "cannot write %s\n", f.path.c_str());
+    const std::string data = std::string(KCG_TEST_DATA_DIR) + "/bench/" + name + ".kcg";
+    if (TlReadConfigFile(&f.cfg, data.c_str()) != 0 || TlWriteConfigFile(&f.cfg, f.path.c_str()) != 0)
+        std::fprintf(stderr, "cannot read %s or write %s\n", data.c_str(), f.path.c_str());
     std::ifstream in(f.path, std::ios::binary);
     f.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return f;
 }
 
 Fixture &Get(int which) {
-    static Fixture typical = Make("typical", FillTypical);
-    static Fixture large = Make("large", FillLarge);
+    static Fixture typical = Make("typical");
+    static Fixture large = Make("large");
     return which == 0 ? typical : large;
 }
 

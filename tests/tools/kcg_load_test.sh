@@ -50,7 +50,10 @@ driver_values() {
 
 test_usage() {
   kcg load; expect_rc 2 "load without a file"
+  expect_out_has "kcg load: missing file" "load without a file"
+  expect_out_has "usage: kcg load FILE [--registry REGFILE]" "load without a file"
   kcg load game.kcg --registry; expect_rc 2 "--registry without a file"
+  expect_out_has "kcg load: --registry needs a registry file" "--registry without a file"
   kcg load game.kcg other.kcg; expect_rc 2 "two files"
   kcg load --colour game.kcg; expect_rc 2 "unknown option"
 }
@@ -71,7 +74,7 @@ test_loads_into_a_registry_file_keeping_what_it_held() {
 
   # Loading the same file again changes nothing, so the file stays as it is.
   cp registry.reg first.reg
-  kcg load game.kcg --registry registry.reg
+  kcg load game.kcg --registry=registry.reg
   expect_rc 0 "second load"
   cmp -s first.reg registry.reg || fail "a second load changed the registry file"
 }
