@@ -2,8 +2,8 @@
 // Windows driver through a temporary file, so that the developer can try them
 // in the game at once. Testing is not saving: the document's name, its
 // changes-made flag and its saved state stay as they were.
+#include "driver_load.h"
 #include "kcg_editor_dlg.h"
-#include "regcfg.h"
 #include "show_message.h"
 #include "test_command.h"
 

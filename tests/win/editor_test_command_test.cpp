@@ -6,11 +6,11 @@
 #include <map>
 #include <vector>
 
+#include "driver_load.h"
 #include "editor_fixture.h"
-#include "regcall.h"
-#include "regcfg.h"
-#include "regutil.h"
+#include "registry_store.h"
 #include "resource.h"
+#include "system_seam.h"
 #include "windows_registry.h"
 
 namespace editor_test {

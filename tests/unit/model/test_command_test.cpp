@@ -1,7 +1,7 @@
 // The Test command's temporary file and its messages.
 #include <gtest/gtest.h>
 
-#include "regcfg.h"
+#include "driver_load.h"
 #include "test_command.h"
 
 using namespace model;
