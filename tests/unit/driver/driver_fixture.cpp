@@ -10,7 +10,7 @@
 #include "registry_store.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "windows_registry.h"
 #endif
 
 namespace {
@@ -62,47 +62,6 @@ void WriteMachineKeys(RegCall &sys, RegTree &tree) {
         WriteKeys(sys, *key, key->Name());
 }
 
-#ifdef _WIN32
-// The Windows registry calls beyond the seam: a whole key read into a tree, to
-// put the Wine prefix's joystick keys aside and to see what a test left, and
-// a key deleted.
-void CopyKey(HKEY key, RegNode &node) {
-    char name[16384];
-    for (DWORD index = 0;; ++index) {
-        DWORD nameLength = sizeof name, type = 0, size = 0;
-        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-            break;
-        std::vector<std::uint8_t> data(size);
-        nameLength = sizeof name;
-        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
-            break;
-        data.resize(size);
-        node.SetValue(name, type, std::move(data));
-    }
-    for (DWORD index = 0;; ++index) {
-        DWORD nameLength = sizeof name;
-        if (RegEnumKeyExA(key, index, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        HKEY child = nullptr;
-        if (RegOpenKeyA(key, name, &child) != ERROR_SUCCESS) continue;
-        CopyKey(child, node.ChildOrNew(name));
-        RegCloseKey(child);
-    }
-}
-
-void CopyMachineKey(const char *path, RegTree &tree) {
-    HKEY key = nullptr;
-    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS) return;
-    CopyKey(key, tree.Create(std::string("HKEY_LOCAL_MACHINE\\") + path));
-    RegCloseKey(key);
-}
-
-bool DeleteMachineKey(const char *path) {
-    const LONG result = RegDeleteTreeA(HKEY_LOCAL_MACHINE, path);
-    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
-}
-#endif
-
 } // namespace
 
 std::string DriverDataPath(const std::string &name) {
@@ -127,8 +86,7 @@ void DriverTest::SetUp() {
     registry_ = std::make_unique<RegTree>();
 #ifdef _WIN32
     // The joystick keys of the Wine prefix are put aside for the test's own.
-    CopyMachineKey(kJoyRootPath, *registry_);
-    ASSERT_TRUE(DeleteMachineKey(kJoyRootPath));
+    ASSERT_TRUE(PutAsideJoystickKeys(*registry_));
     backend_ = NewWin32RegCall();
 #else
     backend_ = NewSimulatedRegCall(*registry_);
@@ -139,8 +97,7 @@ void DriverTest::SetUp() {
 
 void DriverTest::TearDown() {
 #ifdef _WIN32
-    EXPECT_TRUE(DeleteMachineKey(kJoyRootPath));
-    WriteMachineKeys(*backend_, *registry_);
+    EXPECT_TRUE(RestoreJoystickKeys(*registry_));
 #endif
     calls_.reset();
     backend_.reset();
@@ -156,7 +113,7 @@ void DriverTest::Arrange(const std::string &regText) {
 std::string DriverTest::JoystickKeys() const {
 #ifdef _WIN32
     RegTree actual;
-    CopyMachineKey(kJoyRootPath, actual);
+    CopyJoystickKeys(actual);
 #else
     const RegTree &actual = *registry_;
 #endif

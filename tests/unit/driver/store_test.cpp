@@ -44,7 +44,7 @@ TEST_F(StoreTest, AxisMapRewriteKeepsTheOtherBytesAndTheStoredLength) {
     Arrange(DriverData("axis_maps.reg"));
     RegKey oem = 0;
     ASSERT_TRUE(JoyRegOpenOemKey(Calls(), &oem));
-    for (int index = 0; index < 4; ++index)
+    for (int index = 0; index < 6; ++index)
         JoyRegSetOemAxisMap(Calls(), index, "XYzRUV", oem);
     JoyRegSetOemAxisMap(Calls(), 4, "XY", oem); // an early end is padded with zeros
     Calls().CloseKey(oem);
@@ -66,8 +66,9 @@ TEST_F(StoreTest, FullPathIsNeverCut) {
     std::string full;
     ASSERT_TRUE(Calls().FullPathName(path.c_str(), &full));
     EXPECT_EQ(path, full);
-    ASSERT_TRUE(Calls().FullPathName("relative.kcg", &full));
-    EXPECT_EQ(".kcg", full.substr(full.size() - 4));
+    ASSERT_TRUE(Calls().FullPathName("kcg/../relative.kcg", &full));
+    EXPECT_EQ(std::string::npos, full.find("..")) << full;
+    EXPECT_EQ("relative.kcg", full.substr(full.size() - 12));
     EXPECT_GT(full.size(), 12u);
 }
 
