@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
-#include "regcall.h"
+#include "system_seam.h"
 
 namespace {
 
@@ -109,8 +110,8 @@ class RegTextParser {
         return false;
     }
 
-    bool Problem(const char *what) {
-        problem_ = what;
+    bool Problem(std::string what) {
+        problem_ = std::move(what);
         return false;
     }
 
@@ -157,7 +158,11 @@ class RegTextParser {
             return Problem("the value name has no closing quote");
         }
         rest = TrimBlanks(rest);
-        if (rest.empty() || rest[0] != '=') return Problem("expected '=' after the value name");
+        // A line without '=' is refused, not passed over: the file is written
+        // back after a load, and a skipped line would vanish from it.
+        if (rest.empty() || rest[0] != '=') {
+            return Problem("expected '=' after " + (line[0] == '@' ? std::string("@") : "\"" + name + "\""));
+        }
         rest = TrimBlanks(rest.substr(1));
         return ParseData(name, rest);
     }

@@ -4,10 +4,10 @@
 // Revision Number, Help and About.
 #include "about_dlg.h"
 #include "clean_dlg.h"
+#include "driver_load.h"
 #include "file_revision_dlg.h"
 #include "help_rules.h"
 #include "kcg_editor_dlg.h"
-#include "regcfg.h"
 #include "show_message.h"
 #include "test_command.h"
 

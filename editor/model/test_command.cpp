@@ -24,8 +24,8 @@ Message TestWriteFailedMessage(const std::string &path) {
 }
 
 std::optional<Message> TestLoadMessage(int loadResult) {
-    if (loadResult == 0) return std::nullopt;
-    const char *text = loadResult == kLoadNotSelected
+    if (loadResult == kRegCfgLoaded) return std::nullopt;
+    const char *text = loadResult == kRegCfgNotSelected
                            ? "The Kavelin must be the selected joystick in the control panel."
                            : "Error loading settings into the Kavelin Windows Driver!";
     return Message{text, "Error!", MessageIcon::kError, MessageButtons::kOk};

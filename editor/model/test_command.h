@@ -3,7 +3,7 @@
  * into the joystick driver, so that the developer can try them in the game.
  *
  * These are its texts and its temporary file; the load itself belongs to the
- * driver loading, whose results are 0 (loaded), kLoadNotSelected, or any other
+ * driver loading, whose results are kRegCfgLoaded, kRegCfgNotSelected, or any other
  * value for a failed load. */
 #ifndef KCG_MODEL_TEST_COMMAND_H
 #define KCG_MODEL_TEST_COMMAND_H
@@ -11,12 +11,12 @@
 #include <optional>
 #include <string>
 
+#include "driver_load.h"
 #include "message.h"
 
 namespace model {
 
 // The load's result when the Kavelin is not the selected joystick.
-constexpr int kLoadNotSelected = -2;
 
 constexpr const char *kTestFileName = "sdk.tmp";
 

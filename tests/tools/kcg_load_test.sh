@@ -103,6 +103,15 @@ test_failures_say_why() {
   kcg load game.kcg --registry broken.reg
   expect_rc 1 "load into a broken registry file"
   expect_out_has "line 2: a value line before any key" "load into a broken registry file"
+
+  # A value line without '=' stops the load: written back, the line would be lost.
+  { cat joystick.reg; printf '"Joystick1Filter"\r\n'; } >no_equals.reg
+  cp no_equals.reg no_equals_before.reg
+  kcg load game.kcg --registry no_equals.reg
+  expect_rc 1 "load into a registry file with a line without '='"
+  expect_out_has "game.kcg: not loaded: the registry file no_equals.reg cannot be read: line 12: expected '=' after \"Joystick1Filter\"." \
+    "load into a registry file with a line without '='"
+  cmp -s no_equals.reg no_equals_before.reg || fail "a registry file with a line without '=' was rewritten"
 }
 
 test_without_a_registry_file_natively() {

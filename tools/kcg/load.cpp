@@ -11,8 +11,8 @@
 #include <string>
 
 #include "commands.h"
+#include "driver_load.h"
 #include "messages.h"
-#include "regcfg.h"
 #include "regfile.h"
 #include "regtree.h"
 
@@ -75,7 +75,7 @@ std::string MachineKey(const std::string &path) {
 // changing anything.
 std::string FailureReason(RegCall &sys, const std::string &file) {
     std::string driverKeyName;
-    if (sys.JoyGetDriverKeyName(&driverKeyName) != 0) return "no joystick driver is installed";
+    if (sys.JoyGetDriverKeyName(&driverKeyName) != kJoySuccess) return "no joystick driver is installed";
     RegKey root = 0;
     if (sys.OpenKey(kRegLocalMachine, kJoyRootPath, &root) != kRegSuccess) {
         return "the joystick registry key " + MachineKey(kJoyRootPath) + " is missing";

@@ -1,30 +1,85 @@
 #include "driver_fixture.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 
-#include "regutil.h"
+#include "regfile.h"
+#include "registry_store.h"
 
 #ifdef _WIN32
 #include "windows_registry.h"
 #endif
 
-namespace fs = std::filesystem;
+namespace {
 
-std::vector<std::uint8_t> Le32Bytes(const std::vector<std::int32_t> &numbers) {
-    std::vector<std::uint8_t> bytes;
-    for (std::int32_t number : numbers) {
-        const auto value = static_cast<std::uint32_t>(number);
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
-    return bytes;
+const std::string kSimDriverKey = "\\msjstick.drv";
+const std::string kMachineJoystickRoot = std::string("HKEY_LOCAL_MACHINE\\") + kJoyRootPath;
+
+std::string Replaced(std::string text, const std::string &from, const std::string &to) {
+    for (size_t at = 0; from != to && (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
 }
 
-std::vector<std::uint8_t> TextBytes(const std::string &text) {
-    std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    return bytes;
+void CopySorted(const RegNode &from, RegNode &to) {
+    std::map<std::string, const RegValue *> values;
+    for (const RegValue &value : from.Values())
+        values[value.name] = &value;
+    for (const auto &value : values)
+        to.SetValue(value.second->name, value.second->type, value.second->data);
+    std::map<std::string, const RegNode *> children;
+    for (const auto &child : from.Children())
+        children[child->Name()] = child.get();
+    for (const auto &child : children)
+        CopySorted(*child.second, to.ChildOrNew(child.second->Name()));
+}
+
+std::string SortedText(const RegTree &tree) {
+    RegTree sorted;
+    if (const RegNode *root = tree.Find(kMachineJoystickRoot))
+        CopySorted(*root, sorted.Create(kMachineJoystickRoot));
+    return FormatRegText(sorted);
+}
+
+// Writes node's keys and values, at path below HKEY_LOCAL_MACHINE, through sys.
+void WriteKeys(RegCall &sys, const RegNode &node, const std::string &path) {
+    RegKey key = 0;
+    ASSERT_EQ(kRegSuccess, sys.CreateKey(kRegLocalMachine, path.c_str(), &key)) << path;
+    for (const RegValue &value : node.Values()) {
+        EXPECT_EQ(kRegSuccess, sys.SetValue(key, value.name.c_str(), value.type, value.data.data(),
+                                            static_cast<std::uint32_t>(value.data.size())));
+    }
+    sys.CloseKey(key);
+    for (const auto &child : node.Children())
+        WriteKeys(sys, *child, path + "\\" + child->Name());
+}
+
+void WriteMachineKeys(RegCall &sys, RegTree &tree) {
+    for (const auto &key : tree.Root().ChildOrNew("HKEY_LOCAL_MACHINE").Children())
+        WriteKeys(sys, *key, key->Name());
+}
+
+} // namespace
+
+std::string DriverDataPath(const std::string &name) {
+    return std::string(KCG_TEST_DATA_DIR) + "/driver/" + name;
+}
+
+std::string DriverData(const std::string &name) {
+    std::ifstream file(DriverDataPath(name), std::ios::binary);
+    EXPECT_TRUE(file.is_open()) << name;
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::vector<std::string> DriverDataFiles(const std::string &folder) {
+    std::vector<std::string> names;
+    for (const auto &file : std::filesystem::directory_iterator(DriverDataPath(folder)))
+        names.push_back(folder + "/" + file.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void DriverTest::SetUp() {
@@ -37,104 +92,37 @@ void DriverTest::SetUp() {
     backend_ = NewSimulatedRegCall(*registry_);
 #endif
     calls_ = std::make_unique<RecordingCalls>(*backend_);
-    ASSERT_EQ(0u, backend_->JoyGetDriverKeyName(&driverKeyName_));
-
-    const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const fs::path folder = fs::temp_directory_path() / (std::string("kcg_driver_") + test->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    tempFolder_ = folder.string();
+    ASSERT_EQ(kJoySuccess, backend_->JoyGetDriverKeyName(&driverKeyName_));
 }
 
 void DriverTest::TearDown() {
-    calls_.reset();
-    backend_.reset();
 #ifdef _WIN32
     EXPECT_TRUE(RestoreJoystickKeys(*registry_));
 #endif
-    std::error_code ignored;
-    fs::remove_all(tempFolder_, ignored);
+    calls_.reset();
+    backend_.reset();
 }
 
-std::string DriverTest::DriverPath(const std::string &key) const {
-    std::string path = std::string(kJoyRootPath) + "\\" + driverKeyName_;
-    if (!key.empty()) path += "\\" + key;
-    return path;
+void DriverTest::Arrange(const std::string &regText) {
+    RegTree tree;
+    std::string error;
+    ASSERT_TRUE(ParseRegText(Replaced(regText, kSimDriverKey, "\\" + driverKeyName_), tree, &error)) << error;
+    WriteMachineKeys(*backend_, tree);
 }
 
-std::vector<std::string> DriverTest::Steps() const {
-    const std::string prefix = "HKLM\\" + DriverPath("") + "\\";
-    std::vector<std::string> steps = calls_->Steps();
-    for (std::string &step : steps) {
-        const size_t at = step.find(prefix);
-        if (at != std::string::npos) step.erase(at, prefix.size());
-    }
-    return steps;
+std::string DriverTest::JoystickKeys() const {
+#ifdef _WIN32
+    RegTree actual;
+    CopyJoystickKeys(actual);
+#else
+    const RegTree &actual = *registry_;
+#endif
+    return Replaced(SortedText(actual), "\\" + driverKeyName_, kSimDriverKey);
 }
 
-std::vector<std::string> DriverTest::Writes() const {
-    std::vector<std::string> writes;
-    for (const std::string &step : Steps()) {
-        if (step.compare(0, 4, "set ") == 0) writes.push_back(step);
-    }
-    return writes;
-}
-
-void DriverTest::CreateDriverKey() {
-    RegKey key = 0;
-    ASSERT_EQ(kRegSuccess, backend_->CreateKey(kRegLocalMachine, DriverPath("").c_str(), &key));
-    backend_->CloseKey(key);
-}
-
-void DriverTest::PutValue(const std::string &key, const std::string &name, std::uint32_t type,
-                          const std::vector<std::uint8_t> &data) {
-    RegKey opened = 0;
-    ASSERT_EQ(kRegSuccess, backend_->CreateKey(kRegLocalMachine, DriverPath(key).c_str(), &opened));
-    EXPECT_EQ(kRegSuccess, backend_->SetValue(opened, name.c_str(), type, data.data(),
-                                              static_cast<std::uint32_t>(data.size())));
-    backend_->CloseKey(opened);
-}
-
-void DriverTest::PutCallout(int joystickNumber, const std::string &text) {
-    PutValue(kJoyCurrentSettingsKey, "Joystick" + std::to_string(joystickNumber) + "OEMCallout", kRegSz,
-             TextBytes(text));
-}
-
-std::vector<std::uint8_t> DriverTest::Value(const std::string &key, const std::string &name) {
-    std::vector<std::uint8_t> data;
-    RegKey opened = 0;
-    std::uint32_t type = 0, size = 0;
-    long result = backend_->OpenKey(kRegLocalMachine, DriverPath(key).c_str(), &opened);
-    if (result == kRegSuccess) {
-        result = backend_->QueryValue(opened, name.c_str(), &type, nullptr, &size);
-        data.assign(size, 0);
-        if (result == kRegSuccess)
-            result = backend_->QueryValue(opened, name.c_str(), &type, data.data(), &size);
-        data.resize(result == kRegSuccess ? size : 0);
-        backend_->CloseKey(opened);
-    }
-    EXPECT_EQ(kRegSuccess, result) << key << ":" << name;
-    return data;
-}
-
-bool DriverTest::KeyExists(const std::string &key) {
-    RegKey opened = 0;
-    if (backend_->OpenKey(kRegLocalMachine, DriverPath(key).c_str(), &opened) != kRegSuccess) return false;
-    backend_->CloseKey(opened);
-    return true;
-}
-
-std::string DriverTest::TempPath(const std::string &name) const {
-    return (fs::path(tempFolder_) / name).string();
-}
-
-std::string DriverTest::WriteFile(const std::string &name, const std::string &text) {
-    const std::string path = TempPath(name);
-    FILE *file = std::fopen(path.c_str(), "wb");
-    EXPECT_NE(nullptr, file) << path;
-    if (file != nullptr) {
-        std::fwrite(text.data(), 1, text.size(), file);
-        std::fclose(file);
-    }
-    return path;
+std::string DriverTest::SortedJoystickKeys(const std::string &regText) {
+    RegTree tree;
+    std::string error;
+    EXPECT_TRUE(ParseRegText(regText, tree, &error)) << error;
+    return SortedText(tree);
 }

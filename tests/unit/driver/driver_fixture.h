@@ -2,6 +2,10 @@
 // system over a fresh in-memory registry; built for Windows it runs the same
 // tests on the real registry, after putting the joystick keys that were there
 // aside, and puts them back afterwards.
+//
+// Registry contents are given and compared as REGEDIT4 text written for the
+// simulated driver key "msjstick.drv"; on Windows the text is moved to the
+// driver key that the real joystick API names.
 #ifndef KCG_TEST_DRIVER_FIXTURE_H
 #define KCG_TEST_DRIVER_FIXTURE_H
 
@@ -12,51 +16,36 @@
 #include <vector>
 
 #include "recording_calls.h"
-#include "regcall.h"
 #include "regtree.h"
+#include "system_seam.h"
 
-// Bytes of a value as written: little-endian 32-bit numbers, or text with its zero.
-std::vector<std::uint8_t> Le32Bytes(const std::vector<std::int32_t> &numbers);
-std::vector<std::uint8_t> TextBytes(const std::string &text);
+// The path and the content of a file of tests/data/driver.
+std::string DriverDataPath(const std::string &name);
+std::string DriverData(const std::string &name);
+// The files of a folder of tests/data/driver, as "folder/name", in name order.
+std::vector<std::string> DriverDataFiles(const std::string &folder);
 
 class DriverTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The backend itself, for arranging and inspecting the registry.
-    RegCall &Backend() { return *backend_; }
     // The backend behind a recorder: what the code under test gets.
     RecordingCalls &Calls() { return *calls_; }
 
-    // Creates the joystick root and the driver key.
-    void CreateDriverKey();
-    // Writes a value under a key given relative to the driver key, creating the key.
-    void PutValue(const std::string &key, const std::string &name, std::uint32_t type,
-                  const std::vector<std::uint8_t> &data);
-    void PutCallout(int joystickNumber, const std::string &text);
-    // The bytes of a value under a key relative to the driver key; a missing
-    // key or value fails the test and gives none.
-    std::vector<std::uint8_t> Value(const std::string &key, const std::string &name);
-    bool KeyExists(const std::string &key);
-    // The recorder's steps, with keys given relative to the driver key
-    // ("set JoystickSettings\\Marrowel:Joystick1Filter"); Writes() only the "set" ones.
-    std::vector<std::string> Steps() const;
-    std::vector<std::string> Writes() const;
-
-    // The path below HKEY_LOCAL_MACHINE of a key given relative to the driver key.
-    std::string DriverPath(const std::string &key) const;
-
-    // A file in the test's own temporary folder.
-    std::string WriteFile(const std::string &name, const std::string &text);
-    std::string TempPath(const std::string &name) const;
+    // Writes the keys and values of REGEDIT4 text into the registry.
+    void Arrange(const std::string &regText);
+    // The joystick root of the registry as REGEDIT4 text, keys and values in
+    // the order of their names, so that both backends give the same text.
+    std::string JoystickKeys() const;
+    // The joystick root of regText in that form.
+    static std::string SortedJoystickKeys(const std::string &regText);
 
   private:
     std::unique_ptr<RegTree> registry_; // the simulated registry; on Windows what was put aside
     std::unique_ptr<RegCall> backend_;
     std::unique_ptr<RecordingCalls> calls_;
     std::string driverKeyName_;
-    std::string tempFolder_;
 };
 
 #endif

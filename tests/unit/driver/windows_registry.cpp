@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "regutil.h"
+#include "registry_store.h"
 
 namespace {
 
@@ -62,17 +62,21 @@ bool RemoveJoystickRoot() {
 
 } // namespace
 
-bool PutAsideJoystickKeys(RegTree &saved) {
+void CopyJoystickKeys(RegTree &tree) {
     HKEY root = nullptr;
-    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, kJoyRootPath, &root) != ERROR_SUCCESS) return true; // nothing there
-    CopyKey(root, saved.Create(kJoyRootPath));
+    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, kJoyRootPath, &root) != ERROR_SUCCESS) return; // nothing there
+    CopyKey(root, tree.Create(std::string("HKEY_LOCAL_MACHINE\\") + kJoyRootPath));
     RegCloseKey(root);
+}
+
+bool PutAsideJoystickKeys(RegTree &saved) {
+    CopyJoystickKeys(saved);
     return RemoveJoystickRoot();
 }
 
 bool RestoreJoystickKeys(const RegTree &saved) {
     if (!RemoveJoystickRoot()) return false;
-    const RegNode *root = saved.Find(kJoyRootPath);
+    const RegNode *root = saved.Find(std::string("HKEY_LOCAL_MACHINE\\") + kJoyRootPath);
     if (root == nullptr) return true;
     const std::string parentPath(kJoyRootPath, std::string(kJoyRootPath).rfind('\\'));
     HKEY parent = nullptr;

@@ -7,10 +7,10 @@
 // sees only this interface, so the same code and the same tests run on both.
 //
 // Results are the system's own codes: registry calls return Windows error
-// codes (kRegSuccess on success), joystick calls multimedia results (0 on
-// success).
-#ifndef KCG_REGCALL_H
-#define KCG_REGCALL_H
+// codes (kRegSuccess on success), joystick calls multimedia results (kJoySuccess
+// on success).
+#ifndef KCG_SYSTEM_SEAM_H
+#define KCG_SYSTEM_SEAM_H
 
 #include <cstdint>
 #include <memory>
@@ -40,8 +40,9 @@ constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
-// Multimedia result of a joystick call when no joystick driver answers.
-constexpr std::uint32_t kJoyNoDriver = 6;
+// Multimedia results of the joystick calls.
+constexpr std::uint32_t kJoySuccess = 0;
+constexpr std::uint32_t kJoyNoDriver = 6; // no joystick driver answers
 
 class RegCall {
   public:

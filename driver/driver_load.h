@@ -1,19 +1,19 @@
 // Loading a configuration file into the Kavelin's Windows driver: the file's
 // KAVELIN tuning data becomes the driver's registry values, the controller's
 // joystick entry is marked, and the driver is told to reload.
-#ifndef KCG_REGCFG_H
-#define KCG_REGCFG_H
+#ifndef KCG_DRIVER_LOAD_H
+#define KCG_DRIVER_LOAD_H
 
-#include "regcall.h"
-#include "regutil.h"
+#include "device_notify.h"
+#include "registry_store.h"
+#include "system_seam.h"
 #include "tl_cfg.h"
-#include "tunedev.h"
 
-enum {
-    kRegCfgLoaded = 0,
-    kRegCfgFailed = -1,     // the file cannot be read, or the OEM settings key cannot be opened
-    kRegCfgNotSelected = -2 // no joystick entry has the callout "velix.vxd"
-};
+// The results of RegCfgLoad. The editor's Test command and kcg load turn them
+// into their messages.
+constexpr int kRegCfgLoaded = 0;
+constexpr int kRegCfgFailed = -1;      // the file cannot be read, or the OEM settings key cannot be opened
+constexpr int kRegCfgNotSelected = -2; // no joystick entry has the callout "velix.vxd"
 
 // Loads the configuration file at path: begins the driver update, writes
 // every value with RegCfgWriteValues (joystick number 1), marks the
@@ -25,7 +25,7 @@ int RegCfgLoad(DriverContext &context, const char *path);
 
 // Reads the file at path into record (which must hold no heap data) and
 // writes every value of its KAVELIN device under the open OEM settings key.
-// Returns 0 after writing, or the reader's non-zero result with nothing
+// Returns TL_READ_OK after writing, or the reader's failure with nothing
 // written. The caller releases record with TlFreeConfig in both cases.
 int RegCfgWriteValues(RegCall &sys, TlConfig *record, const char *path, int joystickIndex, RegKey oemKey);
 

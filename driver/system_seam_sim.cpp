@@ -6,8 +6,8 @@
 #include <map>
 #include <system_error>
 
-#include "regcall.h"
 #include "regtree.h"
+#include "system_seam.h"
 
 namespace {
 
@@ -77,10 +77,10 @@ class SimRegCall : public RegCall {
 
     std::uint32_t JoyGetDriverKeyName(std::string *driverKey) override {
         *driverKey = kSimDriverKeyName;
-        return 0;
+        return kJoySuccess;
     }
 
-    std::uint32_t JoyConfigChanged(std::uint32_t) override { return 0; }
+    std::uint32_t JoyConfigChanged(std::uint32_t) override { return kJoySuccess; }
 
     DeviceHandle OpenDevice(const char *) override { return kInvalidDevice; }
     bool ControlDevice(DeviceHandle, std::uint32_t) override { return false; }

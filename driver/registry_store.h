@@ -8,14 +8,14 @@
 // operation closes what it opened, except the OEM settings key that the
 // caller opens with JoyRegOpenOemKey and hands to the value writers. Nothing
 // here flushes the registry.
-#ifndef KCG_REGUTIL_H
-#define KCG_REGUTIL_H
+#ifndef KCG_REGISTRY_STORE_H
+#define KCG_REGISTRY_STORE_H
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "regcall.h"
+#include "system_seam.h"
 
 // ---- Keys -------------------------------------------------------------------
 
@@ -142,7 +142,8 @@ bool JoyRegResetOemHwConfig(RegCall &sys, int joystickIndex);
 // failed write; true when all three were written.
 bool JoyRegSetOemIdentity(RegCall &sys, int joystickIndex);
 // The lowest joystick index whose "Joystick%dOEMCallout" under
-// "CurrentJoystickSettings" is exactly "velix.vxd", or -1.
+// "CurrentJoystickSettings" is exactly "velix.vxd", or kJoyNoController.
+constexpr int kJoyNoController = -1;
 int JoyRegFindController(RegCall &sys);
 
 #endif

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "regcall.h"
+#include "system_seam.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "regutil.h"
+#include "registry_store.h"
 
 #include <cmath>
 #include <cstdio>
@@ -144,7 +144,7 @@ char JoyRegFilterChar(int mask) {
 
 bool JoyRegOpenDriverKey(RegCall &sys, RegKey *driverKey) {
     std::string driverKeyName;
-    if (sys.JoyGetDriverKeyName(&driverKeyName) != 0) return false;
+    if (sys.JoyGetDriverKeyName(&driverKeyName) != kJoySuccess) return false;
     RegKey root = 0;
     if (sys.OpenKey(kRegLocalMachine, kJoyRootPath, &root) != kRegSuccess) return false;
     const bool opened = sys.OpenKey(root, driverKeyName.c_str(), driverKey) == kRegSuccess;
@@ -238,9 +238,9 @@ bool JoyRegSetOemIdentity(RegCall &sys, int joystickIndex) {
 
 int JoyRegFindController(RegCall &sys) {
     RegKey currentKey = 0;
-    if (!OpenCurrentSettingsKey(sys, &currentKey)) return -1;
-    int found = -1;
-    for (int index = 0; index < kJoyCount && found < 0; ++index) {
+    if (!OpenCurrentSettingsKey(sys, &currentKey)) return kJoyNoController;
+    int found = kJoyNoController;
+    for (int index = 0; index < kJoyCount && found == kJoyNoController; ++index) {
         const std::string name = JoyRegValueName(kJoyOemCalloutName, index);
         char callout[kCalloutBufferSize];
         std::uint32_t length = sizeof callout;

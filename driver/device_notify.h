@@ -1,11 +1,11 @@
 // The Kavelin driver's virtual device, told when a load of settings begins
 // and ends, so that it does not act on half-written registry values.
-#ifndef KCG_TUNEDEV_H
-#define KCG_TUNEDEV_H
+#ifndef KCG_DEVICE_NOTIFY_H
+#define KCG_DEVICE_NOTIFY_H
 
 #include <cstdint>
 
-#include "regcall.h"
+#include "system_seam.h"
 
 extern const char kDriverDeviceName[]; // "\\.\VELIX.VXD"
 

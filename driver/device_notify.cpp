@@ -1,4 +1,4 @@
-#include "tunedev.h"
+#include "device_notify.h"
 
 const char kDriverDeviceName[] = "\\\\.\\VELIX.VXD";
 

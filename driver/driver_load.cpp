@@ -1,4 +1,4 @@
-#include "regcfg.h"
+#include "driver_load.h"
 
 #include <cmath>
 #include <cstring>
@@ -180,7 +180,7 @@ int RegCfgWriteValues(RegCall &sys, TlConfig *record, const char *path, int joys
     WriteCurves(sys, *record, joystickIndex, oemKey);
     WriteNullRegions(sys, *record, joystickIndex, oemKey);
     WriteLimitsAndScales(sys, *record, joystickIndex, oemKey);
-    return 0;
+    return TL_READ_OK;
 }
 
 int RegCfgLoad(DriverContext &context, const char *path) {
@@ -199,13 +199,13 @@ int RegCfgLoad(DriverContext &context, const char *path) {
     const int written = RegCfgWriteValues(sys, record.get(), path, 0, oemKey);
     TlFreeConfig(record.get());
     sys.CloseKey(oemKey);
-    if (written != 0) {
+    if (written != TL_READ_OK) {
         DriverEndLoad(context);
         return kRegCfgFailed;
     }
 
     const int controller = JoyRegFindController(sys);
-    if (controller < 0) {
+    if (controller == kJoyNoController) {
         DriverEndLoad(context);
         return kRegCfgNotSelected;
     }
