@@ -1,0 +1,231 @@
+#include "harness.h"
+
+#include <fstream>
+#include <sstream>
+#include <utility>
+
+namespace e2e {
+
+Process::Process(Process &&other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)), id_(std::exchange(other.id_, 0)) {}
+
+bool Process::Start(const std::string &commandLine, const std::string &folder) {
+    End();
+    std::vector<char> line(commandLine.begin(), commandLine.end()); // CreateProcess may write into it
+    line.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    handle_ = info.hProcess;
+    id_ = info.dwProcessId;
+    return true;
+}
+
+bool Process::WaitForExit(DWORD boundMs) const {
+    return !handle_ || WaitForSingleObject(handle_, boundMs) == WAIT_OBJECT_0;
+}
+
+std::optional<DWORD> Process::ExitCode() const {
+    DWORD code = 0;
+    if (Running() || !handle_ || !GetExitCodeProcess(handle_, &code)) return std::nullopt;
+    return code;
+}
+
+void Process::End() {
+    if (Running()) {
+        TerminateProcess(handle_, 1);
+        WaitForSingleObject(handle_, kBoundMs); // Wine ends it asynchronously
+    }
+    Detach();
+}
+
+void Process::Detach() {
+    if (handle_) CloseHandle(handle_);
+    handle_ = nullptr;
+    id_ = 0;
+}
+
+std::string TitleOf(HWND window) {
+    // InternalGetWindowText sends nothing, so a busy program cannot block it.
+    wchar_t wide[512];
+    const int length = InternalGetWindowText(window, wide, 512);
+    char narrow[1024];
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, narrow, sizeof narrow, nullptr, nullptr);
+    return std::string(narrow, bytes > 0 ? bytes : 0);
+}
+
+std::string ClassOf(HWND window) {
+    char name[256];
+    const int length = GetClassNameA(window, name, sizeof name);
+    return std::string(name, length > 0 ? length : 0);
+}
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    const std::string &titleStart;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM context) {
+    auto &search = *reinterpret_cast<Search *>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if ((search.processId == 0 || owner == search.processId) &&
+        (!search.visibleOnly || IsWindowVisible(window)) && TitleOf(window).rfind(search.titleStart, 0) == 0)
+        search.found.push_back(window);
+    return TRUE;
+}
+
+bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR *result = nullptr) {
+    DWORD_PTR answer = 0;
+    const bool ok = SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer);
+    if (result) *result = answer;
+    return window && ok;
+}
+
+} // namespace
+
+std::vector<HWND> TopWindows(DWORD processId, const std::string &titleStart, bool visibleOnly) {
+    Search search{processId, titleStart, visibleOnly, {}};
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(const std::string &title, DWORD processId, DWORD boundMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopWindows(processId, title))
+                if (!found && TitleOf(window) == title) found = window;
+            return found != nullptr;
+        },
+        boundMs);
+    return found;
+}
+
+bool WaitGone(const std::string &title, DWORD boundMs) {
+    return WaitUntil(
+        [&] {
+            for (HWND window : TopWindows(0, title))
+                if (TitleOf(window) == title) return false;
+            return true;
+        },
+        boundMs);
+}
+
+bool SetText(HWND control, const std::string &text) {
+    DWORD_PTR done = 0;
+    return Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &done) && done;
+}
+
+std::optional<std::string> TextOf(HWND control) {
+    char text[1024] = {};
+    DWORD_PTR length = 0;
+    if (!Send(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), &length)) return std::nullopt;
+    return std::string(text, length < sizeof text ? length : 0);
+}
+
+bool Type(HWND control, const std::string &text) {
+    // An editable combo box takes its typing in its edit child.
+    if (HWND edit = FindWindowExA(control, nullptr, "Edit", nullptr)) control = edit;
+    bool typed = Send(control, EM_SETSEL, 0, -1);
+    for (const char c : text)
+        typed = typed && Send(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+    return typed;
+}
+
+bool Press(HWND dialog, int id) {
+    return dialog && PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool Click(HWND button) {
+    return button && PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+bool Choose(HWND dialog, int id, int index) {
+    HWND combo = GetDlgItem(dialog, id);
+    DWORD_PTR chosen = 0;
+    return Send(combo, CB_SETCURSEL, index, 0, &chosen) && static_cast<int>(chosen) == index &&
+           PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+LRESULT Ask(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return Send(control, message, wParam, lParam, &result) ? static_cast<LRESULT>(result) : -1;
+}
+
+bool Answer(HWND box, int id, DWORD boundMs) {
+    return IsWindowVisible(GetDlgItem(box, id)) && Press(box, id) &&
+           WaitUntil([&] { return !IsWindowVisible(box); }, boundMs);
+}
+
+bool UseDesktop(const std::string &name) {
+    HDESK desktop = OpenDesktopA(name.c_str(), 0, FALSE, GENERIC_ALL);
+    return desktop && SetThreadDesktop(desktop);
+}
+
+std::string WindowsPath(const std::string &path) {
+    std::string windows = "Z:" + path;
+    for (char &c : windows)
+        if (c == '/') c = '\\';
+    return windows;
+}
+
+std::optional<std::string> ReadBytes(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (!in || !(bytes << in.rdbuf())) return std::nullopt;
+    return bytes.str();
+}
+
+bool WriteBytes(const std::string &path, const std::string &bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(out << bytes);
+}
+
+std::vector<std::string> FilesIn(const std::string &folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+bool MakeFolders(const std::string &path) {
+    const size_t slash = path.rfind('\\');
+    if (slash != std::string::npos && slash > 2) MakeFolders(path.substr(0, slash));
+    return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool MakeFreshFolder(const std::string &path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName, child = path + "\\" + name;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                MakeFreshFolder(child);
+                RemoveDirectoryA(child.c_str());
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return MakeFolders(path) && FilesIn(path).empty();
+}
+
+} // namespace e2e
