@@ -6,8 +6,6 @@
 namespace e2e_test {
 namespace {
 
-using e2e::kBoundMs;
-
 // Without a complete installation a start shows one message and ends after
 // it, touching nothing; a "-close" start ends at once, showing nothing.
 TEST_F(EditorSession, RefusesAnIncompleteInstallation) {
@@ -39,165 +37,122 @@ TEST_F(EditorSession, RefusesAnIncompleteInstallation) {
     }
 }
 
-// The editor's state when a second start reaches it.
-enum class Busy { kNo, kUnsavedChanges, kAboutBox, kRevisionDialogAndChanges };
+enum class Outcome { kForward, kCloses, kAsksAndCancelKeepsIt };
 
-// Opens the running editor's modal dialog (if the case has one) and returns it.
-HWND MakeBusy(const Editor &editor, Busy busy) {
-    if (busy == Busy::kUnsavedChanges || busy == Busy::kRevisionDialogAndChanges) {
-        EXPECT_TRUE(e2e::Type(GetDlgItem(editor.window, IDC_GAME_TITLE), "Unsaved Game"));
-    }
-    if (busy != Busy::kAboutBox && busy != Busy::kRevisionDialogAndChanges) return nullptr;
-    const int command = busy == Busy::kAboutBox ? ID_APP_ABOUT : ID_ADVANCED_FILE_REVISION;
-    EXPECT_TRUE(PostMessageA(editor.window, WM_COMMAND, command, 0));
-    const HWND dialog = NewWindow(editor, {editor.window});
-    EXPECT_NE(dialog, nullptr) << "the dialog of command " << command << " did not open";
-    return dialog;
-}
-
-// A second start only brings the running editor forward, whatever it shows,
-// and ends; with a modal dialog open, that dialog is what comes forward.
-TEST_F(EditorSession, SecondStartBringsTheRunningEditorForward) {
+// A second start reaches the running editor, whatever it shows, and ends at
+// once. A plain one brings the editor forward (with a modal dialog open, that
+// dialog) and opens nothing. "-close", in any case and anywhere in the command
+// line, closes it as its close box would: at once without changes, else
+// through its save prompt, where Cancel keeps it.
+TEST_F(EditorSession, ASecondStartReachesTheRunningEditor) {
     const struct {
-        const char *switches; // of the running editor
-        bool toTuning;
-        Busy busy;
-    } kCases[] = {{"", false, Busy::kNo}, {"-quorvane", true, Busy::kNo}, {"", true, Busy::kAboutBox}};
-    for (const auto &running : kCases) {
-        SCOPED_TRACE(std::string("running with \"") + running.switches + "\"");
+        const char *running, *second; // switches of each start
+        bool toTuning, changes;
+        int dialogCommand; // opens a modal dialog in the running editor
+        Outcome outcome;
+    } kCases[] = {{"", "", false, false, 0, Outcome::kForward},
+                  {"-quorvane", "", true, false, 0, Outcome::kForward},
+                  {"", "", true, false, ID_APP_ABOUT, Outcome::kForward},
+                  {"", "-CLOSE", false, false, 0, Outcome::kCloses},
+                  {"", "now-cLoSe", false, true, 0, Outcome::kAsksAndCancelKeepsIt},
+                  {"", "-close", false, false, ID_APP_ABOUT, Outcome::kCloses},
+                  {"", "-close", false, true, ID_ADVANCED_FILE_REVISION, Outcome::kAsksAndCancelKeepsIt}};
+    for (const auto &c : kCases) {
+        SCOPED_TRACE("case " + std::to_string(&c - kCases));
         SetUp();
         Editor editor;
-        const bool internal = running.switches[0] != '\0';
-        Open(editor, running.switches, internal);
-        ASSERT_NE(editor.window, nullptr);
+        const bool internal = c.running[0] != '\0';
+        ASSERT_TRUE(Open(editor, c.running, internal));
         EXPECT_EQ(e2e::TitleOf(editor.window).find("INTERNAL") != std::string::npos, internal);
-        if (running.toTuning) GoToTuning(editor, internal);
-        const HWND dialog = MakeBusy(editor, running.busy);
-        const HWND front = dialog ? dialog : editor.window;
-        ShowWindowAsync(editor.window, SW_MINIMIZE);
-        ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(editor.window); }));
+        if (c.toTuning) GoToTuning(editor, !internal);
+        EXPECT_TRUE(!c.changes || e2e::Type(GetDlgItem(editor.window, IDC_GAME_TITLE), "Unsaved Game"));
+        HWND dialog = nullptr;
+        if (c.dialogCommand) {
+            ASSERT_TRUE(PostMessageA(editor.window, WM_COMMAND, c.dialogCommand, 0));
+            ASSERT_NE(dialog = NewWindow(editor, {editor.window}), nullptr) << "no modal dialog";
+        }
+        if (c.outcome == Outcome::kForward) {
+            ShowWindowAsync(editor.window, SW_MINIMIZE);
+            ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(editor.window); }));
+        }
 
         e2e::Process second;
-        ASSERT_TRUE(Start(second, ""));
+        ASSERT_TRUE(Start(second, c.second));
         EXPECT_TRUE(second.WaitForExit()) << "the second start did not end";
         EXPECT_EQ(second.ExitCode(), 0u);
-        EXPECT_TRUE(e2e::WaitUntil([&] { return !IsIconic(editor.window); })) << "not restored";
-        EXPECT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == front; }, 5000))
-            << "in front: " << e2e::TitleOf(GetForegroundWindow());
-        EXPECT_EQ(EditorWindows(), std::vector<HWND>{editor.window});
-        EXPECT_EQ(MonitorLog(), ShutDown());
-        EXPECT_TRUE(!dialog || e2e::Answer(dialog, IDOK)) << "the dialog no longer answers";
-        Close(editor);
-    }
-}
-
-// "-close" in any case, anywhere in the command line, closes the running
-// editor as its close box would: through its save prompt, where Cancel keeps
-// it. A modal dialog open in the editor changes nothing about that.
-TEST_F(EditorSession, CloseSwitchClosesTheRunningEditorThroughItsSavePrompt) {
-    const struct {
-        const char *switches;
-        Busy busy;
-    } kCases[] = {{"-CLOSE", Busy::kNo},
-                  {"now-cLoSe", Busy::kUnsavedChanges},
-                  {"-close", Busy::kAboutBox},
-                  {"-close", Busy::kRevisionDialogAndChanges}};
-    for (const auto &closing : kCases) {
-        SCOPED_TRACE(std::string(closing.switches) + " case " +
-                     std::to_string(static_cast<int>(closing.busy)));
-        SetUp();
-        Editor editor;
-        Open(editor);
-        ASSERT_NE(editor.window, nullptr);
-        const HWND dialog = MakeBusy(editor, closing.busy);
-        const bool asks =
-            closing.busy == Busy::kUnsavedChanges || closing.busy == Busy::kRevisionDialogAndChanges;
-
-        e2e::Process closer;
-        ASSERT_TRUE(Start(closer, closing.switches));
-        EXPECT_TRUE(closer.WaitForExit()) << "the closing start did not end";
-        EXPECT_EQ(closer.ExitCode(), 0u);
-        if (!asks) {
+        if (c.outcome == Outcome::kCloses) {
             EXPECT_TRUE(editor.process.WaitForExit(10000)) << "the running editor did not close";
-            EXPECT_EQ(LogOnceItIs(ShutDown() + Restart()), ShutDown() + Restart());
-            EXPECT_TRUE(EditorWindows().empty());
+            ExpectLog(ShutDown() + Restart());
             continue;
         }
-        const HWND prompt = NewWindow(editor, {editor.window, dialog});
-        ASSERT_NE(prompt, nullptr) << "no save prompt";
-        ASSERT_TRUE(e2e::Answer(prompt, IDCANCEL));
-        EXPECT_FALSE(editor.process.WaitForExit(2000)) << "Cancel at the prompt did not keep the editor";
-        EXPECT_TRUE(!dialog || e2e::Answer(dialog, IDCANCEL)) << "the dialog no longer answers";
+        if (c.outcome == Outcome::kForward) {
+            EXPECT_TRUE(e2e::WaitUntil([&] { return !IsIconic(editor.window); })) << "not restored";
+            const HWND front = dialog ? dialog : editor.window;
+            EXPECT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == front; }, 5000))
+                << "in front: " << e2e::TitleOf(GetForegroundWindow());
+            EXPECT_EQ(EditorWindows(), std::vector<HWND>{editor.window});
+        } else {
+            const HWND prompt = NewWindow(editor, {editor.window, dialog});
+            ASSERT_NE(prompt, nullptr) << "no save prompt";
+            ASSERT_TRUE(e2e::Answer(prompt, IDCANCEL));
+            EXPECT_FALSE(editor.process.WaitForExit(2000)) << "Cancel at the prompt did not keep the editor";
+        }
+        EXPECT_EQ(MonitorLog(), ShutDown());
+        EXPECT_TRUE(!dialog || e2e::Answer(dialog, IDOK)) << "the dialog no longer answers";
         EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(editor.window); }))
             << "the editor stays locked";
-        EXPECT_EQ(MonitorLog(), ShutDown());
         Close(editor);
     }
 }
 
-// Saving through the system's save dialog: a new file is written; a file that
-// another program holds open is left exactly as it was, and the user is told.
+// A new document is saved through the system's save dialog to a new file. A
+// file named on the command line (relative to the start folder) opens at start
+// and is saved in place; when another program holds it open, the save fails,
+// the file stays exactly as it was, and the user is told.
 TEST_F(EditorSession, SaveWritesANewFileAndKeepsAFileHeldByAnotherProgram) {
-    const std::string kept = "the other program's bytes\r\n";
     for (const bool held : {false, true}) {
-        SCOPED_TRACE(held ? "held file" : "new file");
+        SCOPED_TRACE(held ? "opened file, held" : "new file");
         SetUp();
-        const std::string path = start_ + "\\harbor.kcg";
-        ASSERT_TRUE(!held || e2e::WriteBytes(path, kept));
-        HeldFile holder(path);
-        ASSERT_EQ(holder.handle != INVALID_HANDLE_VALUE, held);
+        const std::string name = held ? "harbor3d.kcg" : "harbor.kcg", path = start_ + "\\" + name;
+        ASSERT_TRUE(!held || CopyFileA(Sample(name.c_str()).c_str(), path.c_str(), FALSE));
         Editor editor;
-        Open(editor);
-        ASSERT_NE(editor.window, nullptr);
-        GoToTuning(editor);
+        ASSERT_TRUE(Open(editor, held ? name : ""));
+        EXPECT_TRUE(!held || e2e::WaitUntil([&] {
+            return e2e::TextOf(GetDlgItem(editor.window, IDC_GAME_TITLE)) == "Harbor Patrol 3D";
+        })) << "the file named at start did not open";
+        const std::optional<std::string> before = e2e::ReadBytes(path);
+        HeldFile holder(held ? path : ""); // nothing is held for a new file
+        GoToTuning(editor, !held);         // the opened file is complete
         ASSERT_TRUE(e2e::Press(editor.window, IDC_SAVE));
-        const HWND save = NewWindow(editor, {editor.window});
-        ASSERT_NE(save, nullptr) << "no save dialog";
-        ASSERT_TRUE(e2e::SetText(GetDlgItem(save, 1148), path)); // the dialog's file name box
-        ASSERT_TRUE(e2e::Answer(save, IDOK));
-
-        const HWND message = NewWindow(editor, {editor.window}, held ? kBoundMs : 3000);
+        if (!held) {
+            const HWND save = NewWindow(editor, {editor.window});
+            ASSERT_NE(save, nullptr) << "no save dialog";
+            ASSERT_TRUE(e2e::SetText(GetDlgItem(save, 1148), path)); // the dialog's file name box
+            ASSERT_TRUE(e2e::Answer(save, IDOK));
+        }
+        const HWND message = NewWindow(editor, {editor.window}, held ? e2e::kBoundMs : 3000);
         EXPECT_EQ(message != nullptr, held) << "message: " << (message ? e2e::TitleOf(message) : "none");
         if (held) {
             EXPECT_TRUE(e2e::Answer(message, IDOK));
             EXPECT_EQ(e2e::ReadBytes(path), std::nullopt) << "the file is no longer held";
-            CloseHandle(holder.handle);
-            holder.handle = INVALID_HANDLE_VALUE;
-            EXPECT_EQ(e2e::ReadBytes(path), kept);
+            holder.Release();
+            EXPECT_EQ(e2e::ReadBytes(path), before);
         } else {
             EXPECT_NE(e2e::ReadBytes(path).value_or("").find("\"Harbor Patrol\""), std::string::npos);
         }
-        EXPECT_EQ(e2e::FilesIn(start_), std::vector<std::string>{"harbor.kcg"})
-            << "a temporary file was left";
-        EXPECT_EQ(e2e::TextOf(GetDlgItem(editor.window, IDC_FILE_NAME)), "harbor.kcg");
+        EXPECT_EQ(e2e::FilesIn(start_), std::vector<std::string>{name}) << "a temporary file was left";
+        EXPECT_EQ(e2e::TextOf(GetDlgItem(editor.window, IDC_FILE_NAME)), name);
         Close(editor);
     }
-}
-
-// A file named on the command line, relative to the start folder, is open
-// once the window shows.
-TEST_F(EditorSession, AFileNamedOnTheCommandLineOpensAtStart) {
-    ASSERT_TRUE(
-        CopyFileA(e2e::WindowsPath(KCG_E2E_SAMPLES "/install/config/default/win/harbor3d.kcg").c_str(),
-                  (start_ + "\\harbor3d.kcg").c_str(), FALSE));
-    Editor editor;
-    Open(editor, "harbor3d.kcg");
-    ASSERT_NE(editor.window, nullptr);
-    EXPECT_TRUE(e2e::WaitUntil(
-        [&] { return e2e::TextOf(GetDlgItem(editor.window, IDC_GAME_TITLE)) == "Harbor Patrol 3D"; }));
-    EXPECT_EQ(e2e::TextOf(GetDlgItem(editor.window, IDC_FILE_NAME)), "harbor3d.kcg");
-    Close(editor);
 }
 
 // Clean KCG Files passes over a file it cannot delete, without a message, and
 // still deletes the others.
 TEST_F(EditorSession, CleanDeletesWhatItCanAndPassesOverAHeldFile) {
-    const std::string sample = e2e::WindowsPath(KCG_E2E_SAMPLES "/install/config/default/win/myflight.kcg");
-    for (const char *name : {"a.kcg", "b.kcg", "c.kcg"})
-        ASSERT_TRUE(CopyFileA(sample.c_str(), (WinFolder() + "\\" + name).c_str(), FALSE));
+    for (const char *name : {"a.kcg", "b.kcg", "c.kcg"}) // made by the editor's user
+        ASSERT_TRUE(CopyFileA(Sample("myflight.kcg").c_str(), (WinFolder() + "\\" + name).c_str(), FALSE));
     Editor editor;
-    Open(editor);
-    ASSERT_NE(editor.window, nullptr);
+    ASSERT_TRUE(Open(editor));
     ASSERT_TRUE(PostMessageA(editor.window, WM_COMMAND, ID_ADVANCED_CLEAN, 0));
     const HWND clean = NewWindow(editor, {editor.window});
     ASSERT_NE(clean, nullptr);

@@ -47,26 +47,13 @@ class EditorSession : public ::testing::Test {
                                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
         install_ = root + "\\install";
         start_ = root + "\\start";
-        ASSERT_TRUE(e2e::MakeFreshFolder(root) && e2e::MakeFolders(start_) && e2e::MakeFolders(WinFolder()) &&
+        ASSERT_TRUE(e2e::RemoveTree(root) && e2e::MakeFolders(start_) && e2e::MakeFolders(WinFolder()) &&
                     e2e::MakeFolders(install_ + "\\tools"));
         ASSERT_TRUE(e2e::WriteBytes(install_ + "\\tools\\kavel480.hlp", "help"));
         ASSERT_TRUE(
             CopyFileA(e2e::WindowsPath(KCG_E2E_MONITOR).c_str(), (install_ + "\\kavmon.exe").c_str(), 0));
         // A trailing backslash names the same folder, and no DOS folder is needed.
         ASSERT_TRUE(SetInstallation(install_ + "\\"));
-    }
-
-    void TearDown() override {
-        for (HWND window : EditorWindows()) {
-            ADD_FAILURE() << "an editor is left running: " << e2e::TitleOf(window);
-            DWORD id = 0;
-            GetWindowThreadProcessId(window, &id);
-            if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
-                TerminateProcess(process, 1);
-                WaitForSingleObject(process, e2e::kBoundMs);
-                CloseHandle(process);
-            }
-        }
     }
 
     // The registry value that locates the installation; none removes its key.
@@ -84,32 +71,30 @@ class EditorSession : public ::testing::Test {
     // Starts the editor and waits for its main window. The monitor note comes
     // first unless internal, and the monitor is shut down only once it is
     // answered.
-    void Open(Editor &editor, const std::string &switches = "", bool internal = false) {
-        ASSERT_TRUE(Start(editor.process, switches));
-        const HWND first = NewWindow(editor, {});
-        ASSERT_NE(first, nullptr) << "the editor showed nothing";
-        if (!internal) {
-            EXPECT_EQ(MonitorLog(), "");
-            ASSERT_TRUE(e2e::Answer(first, IDOK));
-        }
-        ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::TopWindows(editor.Id(), kScreenTitle).empty(); }));
+    bool Open(Editor &editor, const std::string &switches = "", bool internal = false) {
+        const HWND first = Start(editor.process, switches) ? NewWindow(editor, {}) : nullptr;
+        EXPECT_TRUE(internal || MonitorLog().empty()) << "the monitor was shut down before the note";
+        if (!first || (!internal && !e2e::Answer(first, IDOK)) ||
+            !e2e::WaitUntil([&] { return !e2e::TopWindows(editor.Id(), kScreenTitle).empty(); }))
+            return false;
         editor.window = e2e::TopWindows(editor.Id(), kScreenTitle).front();
         EXPECT_TRUE(!internal || first == editor.window) << "something came before the main window";
-        EXPECT_EQ(LogOnceItIs(ShutDown()), ShutDown());
+        ExpectLog(ShutDown());
+        return true;
     }
 
-    // Fills in the least that the first two screens let through and moves on
-    // to the Tuning screen.
-    static void GoToTuning(const Editor &editor, bool internal = false) {
+    // Moves on to the Tuning screen, first filling in the least that the first
+    // two screens let through (internal use lets anything through).
+    static void GoToTuning(const Editor &editor, bool fillIn) {
         const HWND window = editor.window;
-        if (!internal) {
+        if (fillIn) {
             EXPECT_TRUE(e2e::SetText(GetDlgItem(window, IDC_GAME_TITLE), "Harbor Patrol"));
             EXPECT_TRUE(e2e::Type(GetDlgItem(window, IDC_EXE_NAME), "harbor.exe"));
             EXPECT_TRUE(e2e::Press(window, IDC_ADD_EXE));
             EXPECT_TRUE(e2e::SetText(GetDlgItem(window, IDC_LABEL_X_POS), "Jump"));
         }
         for (const int next : {IDC_NEXT_GENERAL, IDC_NEXT_AXIS}) {
-            if (next == IDC_NEXT_AXIS && !internal) e2e::Choose(window, IDC_AXIS_0, 0);
+            if (next == IDC_NEXT_AXIS && fillIn) e2e::Choose(window, IDC_AXIS_0, 0);
             const std::string before = e2e::TitleOf(window);
             EXPECT_TRUE(e2e::Press(window, next));
             EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::TitleOf(window) != before; }))
@@ -127,7 +112,7 @@ class EditorSession : public ::testing::Test {
                     e2e::Answer(box, IsWindowVisible(GetDlgItem(box, IDNO)) ? IDNO : IDOK, 2000);
             return !editor.process.Running();
         })) << "the editor did not end";
-        EXPECT_EQ(LogOnceItIs(ShutDown() + Restart()), ShutDown() + Restart());
+        ExpectLog(ShutDown() + Restart());
     }
 
     // The stand-in monitor's log of its starts: command line and folder.
@@ -137,12 +122,15 @@ class EditorSession : public ::testing::Test {
         return install_ + "\\kavmon.exe -close\t" + editor.substr(0, editor.rfind('\\')) + "\r\n";
     }
     std::string Restart() const { return install_ + "\\kavmon.exe\t" + install_ + "\r\n"; }
-    std::string LogOnceItIs(const std::string &expected) const {
+    void ExpectLog(const std::string &expected) const {
         e2e::WaitUntil([&] { return MonitorLog() == expected; });
-        return MonitorLog();
+        EXPECT_EQ(MonitorLog(), expected);
     }
 
     std::string WinFolder() const { return install_ + "\\config\\default\\win"; }
+    static std::string Sample(const char *name) {
+        return e2e::WindowsPath(KCG_E2E_SAMPLES "/install/config/default/win/") + name;
+    }
 
     std::string install_, start_;
 };
@@ -152,7 +140,11 @@ class EditorSession : public ::testing::Test {
 struct HeldFile {
     explicit HeldFile(const std::string &path)
         : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldFile() { CloseHandle(handle); }
+    ~HeldFile() { Release(); }
+    void Release() {
+        if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+        handle = INVALID_HANDLE_VALUE;
+    }
     HeldFile(const HeldFile &) = delete;
     HeldFile &operator=(const HeldFile &) = delete;
     HANDLE handle;

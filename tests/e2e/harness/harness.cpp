@@ -1,13 +1,12 @@
 #include "harness.h"
 
+#include <shellapi.h>
+#include <shlobj.h>
+
 #include <fstream>
 #include <sstream>
-#include <utility>
 
 namespace e2e {
-
-Process::Process(Process &&other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)), id_(std::exchange(other.id_, 0)) {}
 
 bool Process::Start(const std::string &commandLine, const std::string &folder) {
     End();
@@ -40,10 +39,6 @@ void Process::End() {
         TerminateProcess(handle_, 1);
         WaitForSingleObject(handle_, kBoundMs); // Wine ends it asynchronously
     }
-    Detach();
-}
-
-void Process::Detach() {
     if (handle_) CloseHandle(handle_);
     handle_ = nullptr;
     id_ = 0;
@@ -56,12 +51,6 @@ std::string TitleOf(HWND window) {
     char narrow[1024];
     const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, narrow, sizeof narrow, nullptr, nullptr);
     return std::string(narrow, bytes > 0 ? bytes : 0);
-}
-
-std::string ClassOf(HWND window) {
-    char name[256];
-    const int length = GetClassNameA(window, name, sizeof name);
-    return std::string(name, length > 0 ? length : 0);
 }
 
 namespace {
@@ -98,28 +87,6 @@ std::vector<HWND> TopWindows(DWORD processId, const std::string &titleStart, boo
     return search.found;
 }
 
-HWND WaitForWindow(const std::string &title, DWORD processId, DWORD boundMs) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND window : TopWindows(processId, title))
-                if (!found && TitleOf(window) == title) found = window;
-            return found != nullptr;
-        },
-        boundMs);
-    return found;
-}
-
-bool WaitGone(const std::string &title, DWORD boundMs) {
-    return WaitUntil(
-        [&] {
-            for (HWND window : TopWindows(0, title))
-                if (TitleOf(window) == title) return false;
-            return true;
-        },
-        boundMs);
-}
-
 bool SetText(HWND control, const std::string &text) {
     DWORD_PTR done = 0;
     return Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &done) && done;
@@ -127,9 +94,9 @@ bool SetText(HWND control, const std::string &text) {
 
 std::optional<std::string> TextOf(HWND control) {
     char text[1024] = {};
-    DWORD_PTR length = 0;
-    if (!Send(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), &length)) return std::nullopt;
-    return std::string(text, length < sizeof text ? length : 0);
+    const LRESULT length = Ask(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    if (length < 0) return std::nullopt;
+    return std::string(text, length < static_cast<LRESULT>(sizeof text) ? length : 0);
 }
 
 bool Type(HWND control, const std::string &text) {
@@ -144,10 +111,6 @@ bool Type(HWND control, const std::string &text) {
 bool Press(HWND dialog, int id) {
     return dialog && PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-bool Click(HWND button) {
-    return button && PostMessageA(button, BM_CLICK, 0, 0);
 }
 
 bool Choose(HWND dialog, int id, int index) {
@@ -165,11 +128,6 @@ LRESULT Ask(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
 bool Answer(HWND box, int id, DWORD boundMs) {
     return IsWindowVisible(GetDlgItem(box, id)) && Press(box, id) &&
            WaitUntil([&] { return !IsWindowVisible(box); }, boundMs);
-}
-
-bool UseDesktop(const std::string &name) {
-    HDESK desktop = OpenDesktopA(name.c_str(), 0, FALSE, GENERIC_ALL);
-    return desktop && SetThreadDesktop(desktop);
 }
 
 std::string WindowsPath(const std::string &path) {
@@ -204,28 +162,17 @@ std::vector<std::string> FilesIn(const std::string &folder) {
 }
 
 bool MakeFolders(const std::string &path) {
-    const size_t slash = path.rfind('\\');
-    if (slash != std::string::npos && slash > 2) MakeFolders(path.substr(0, slash));
-    return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    const int made = SHCreateDirectoryExA(nullptr, path.c_str(), nullptr);
+    return made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS;
 }
 
-bool MakeFreshFolder(const std::string &path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName, child = path + "\\" + name;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                MakeFreshFolder(child);
-                RemoveDirectoryA(child.c_str());
-            } else {
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    return MakeFolders(path) && FilesIn(path).empty();
+bool RemoveTree(const std::string &path) {
+    const std::string from = path + '\0'; // a list of names, ended by an empty one
+    SHFILEOPSTRUCTA remove{};
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = from.c_str();
+    remove.fFlags = FOF_NO_UI;
+    return SHFileOperationA(&remove) == 0 || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 } // namespace e2e

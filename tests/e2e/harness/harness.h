@@ -26,15 +26,14 @@ template <class Done> bool WaitUntil(Done done, DWORD boundMs = kBoundMs) {
     }
 }
 
-// A started program; ended with the object unless let go, so a failing test
+// A started program; ended with the object, so a failing test
 // leaves nothing running.
 class Process {
   public:
     Process() = default;
     ~Process() { End(); }
-    Process(Process &&other) noexcept;
-    Process &operator=(Process &&other) = delete;
     Process(const Process &) = delete;
+    Process &operator=(const Process &) = delete;
 
     // commandLine starts with the program's path; folder "" keeps ours.
     bool Start(const std::string &commandLine, const std::string &folder);
@@ -42,8 +41,7 @@ class Process {
     bool Running() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
     bool WaitForExit(DWORD boundMs = kBoundMs) const;
     std::optional<DWORD> ExitCode() const;
-    void End();    // ends it now if it still runs
-    void Detach(); // no longer ours to end
+    void End(); // ends it now if it still runs
 
   private:
     HANDLE handle_ = nullptr;
@@ -51,14 +49,10 @@ class Process {
 };
 
 std::string TitleOf(HWND window); // read without asking the window's thread
-std::string ClassOf(HWND window);
 
 // Top-level windows in z-order, of one process (0: any) and with a title
 // starting with titleStart.
 std::vector<HWND> TopWindows(DWORD processId, const std::string &titleStart = "", bool visibleOnly = true);
-// The first visible window titled exactly title; null if none came in time.
-HWND WaitForWindow(const std::string &title, DWORD processId = 0, DWORD boundMs = kBoundMs);
-bool WaitGone(const std::string &title, DWORD boundMs = kBoundMs);
 
 // Controls of another program's dialog. Clicks are posted: a handler that
 // opens a modal window must not hold the harness.
@@ -66,21 +60,18 @@ bool SetText(HWND control, const std::string &text);
 std::optional<std::string> TextOf(HWND control);
 bool Type(HWND control, const std::string &text); // over the whole old text
 bool Press(HWND dialog, int id);                  // push button id is clicked
-bool Click(HWND button);                          // check box, radio button
 bool Choose(HWND dialog, int id, int index);      // combo box entry
+// Sends a message to a control and returns its answer; -1 if none came in time.
 LRESULT Ask(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // Presses button id of a dialog or message box and waits for the box to go.
 bool Answer(HWND box, int id, DWORD boundMs = kBoundMs);
-
-// Makes this thread see a Wine virtual desktop ("explorer /desktop=NAME").
-bool UseDesktop(const std::string &name);
 
 // A Linux path as Wine shows it on drive Z:.
 std::string WindowsPath(const std::string &path);
 std::optional<std::string> ReadBytes(const std::string &path);
 bool WriteBytes(const std::string &path, const std::string &bytes);
-bool MakeFolders(const std::string &path);     // with its parents
-bool MakeFreshFolder(const std::string &path); // made, or emptied
+bool MakeFolders(const std::string &path); // with its parents
+bool RemoveTree(const std::string &path);  // true if nothing is left
 std::vector<std::string> FilesIn(const std::string &folder);
 
 } // namespace e2e

@@ -4,28 +4,15 @@
 //
 //   e2e [--desktop NAME] [--bound MS] STEP...
 //
-//   start CMDLINE FOLDER     start a program (FOLDER "" keeps ours); prints its id
-//   wait-window TITLE        wait for a visible top-level window titled TITLE
-//   wait-gone TITLE          wait until no window is titled TITLE
-//   rect TITLE               print the window's frame: left top width height
-//   answer CAPTION BUTTON    wait for a message box and press BUTTON (ok,
-//                            cancel, yes, no or a number)
-//   set-text TITLE ID TEXT   replace the text of control ID
-//   type TITLE ID TEXT       type TEXT into control ID
-//   press TITLE ID           press push button ID
-//   command TITLE ID         choose menu command ID of the window
-//   click TITLE ID           click check box or radio button ID
-//   choose TITLE ID INDEX    choose entry INDEX of combo box ID
-//   text TITLE ID            print the text of control ID
-//   close TITLE              ask the window to close
-//   end TITLE                end the program that owns the window, if any
-//   sleep MS                 wait MS milliseconds
+//   wait-window TITLE  wait-gone TITLE  rect TITLE (prints left top width height)
+//   answer CAPTION BUTTON (ok, cancel, yes, no or a number)
+//   set-text TITLE ID TEXT  type TITLE ID TEXT  press TITLE ID  click TITLE ID
+//   choose TITLE ID INDEX  command TITLE ID (a menu command)
+//   close TITLE  end TITLE (ends the program that owns the window, if any)
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <functional>
 
 #include "harness.h"
 
@@ -39,111 +26,64 @@ bool Fail(const std::string &message) {
 }
 
 int Number(const std::string &text) {
-    if (text == "ok" || text == "cancel" || text == "yes" || text == "no")
-        return text == "ok" ? IDOK : text == "cancel" ? IDCANCEL : text == "yes" ? IDYES : IDNO;
+    const char *const kButtons[] = {"", "ok", "cancel", "", "", "", "yes", "no"}; // by id
+    for (int id = 1; id < 8; ++id)
+        if (text == kButtons[id]) return id;
     char *end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
     return text.empty() || *end ? -1 : static_cast<int>(value);
 }
 
-HWND Window(const std::string &title) {
-    HWND window = e2e::WaitForWindow(title, 0, bound);
-    if (!window) Fail("no window titled \"" + title + "\"");
-    return window;
+// Makes this thread see a Wine virtual desktop ("explorer /desktop=NAME").
+bool UseDesktop(const std::string &name) {
+    HDESK desktop = OpenDesktopA(name.c_str(), 0, FALSE, GENERIC_ALL);
+    return desktop && SetThreadDesktop(desktop);
 }
 
-// Steps on one control: the window, then the control's id.
-using OnControl = std::function<bool(HWND dialog, int id, const std::string &more)>;
-bool ControlStep(const std::vector<std::string> &a, const OnControl &act) {
-    HWND dialog = Window(a[0]);
+// The visible top-level window titled exactly title, or null.
+HWND Find(const std::string &title) {
+    for (HWND window : e2e::TopWindows(0, title))
+        if (e2e::TitleOf(window) == title) return window;
+    return nullptr;
+}
+
+bool EndOwner(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    const bool ended =
+        process && TerminateProcess(process, 1) && WaitForSingleObject(process, bound) == WAIT_OBJECT_0;
+    if (process) CloseHandle(process);
+    return ended;
+}
+
+bool Run(const std::string &step, const std::vector<std::string> &a) {
+    if (step == "wait-gone")
+        return e2e::WaitUntil([&] { return !Find(a[0]); }, bound) || Fail(a[0] + " stayed");
+    if (step == "end") {
+        const std::vector<HWND> windows = e2e::TopWindows(0, a[0], false);
+        return windows.empty() || EndOwner(windows.front()) || Fail("could not end " + a[0]);
+    }
+    HWND window = nullptr;
+    if (!e2e::WaitUntil([&] { return (window = Find(a[0])) != nullptr; }, bound))
+        return Fail("no window titled \"" + a[0] + "\"");
+    RECT r{};
+    if (step == "wait-window") return true;
+    if (step == "rect")
+        return GetWindowRect(window, &r) &&
+               std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top) > 0;
+    if (step == "close") return PostMessageA(window, WM_CLOSE, 0, 0);
+    if (step == "answer") return e2e::Answer(window, Number(a[1]), bound) || Fail("could not answer " + a[0]);
     const int id = Number(a[1]);
-    if (!dialog || !GetDlgItem(dialog, id)) return dialog && Fail("\"" + a[0] + "\" has no control " + a[1]);
-    return act(dialog, id, a.size() > 2 ? a[2] : "") || Fail("could not act on control " + a[1]);
+    if (step == "command") return PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    HWND control = GetDlgItem(window, id);
+    if (!control) return Fail("\"" + a[0] + "\" has no control " + a[1]);
+    if (step == "set-text") return e2e::SetText(control, a[2]) || Fail("could not set " + a[1]);
+    if (step == "type") return e2e::Type(control, a[2]) || Fail("could not type into " + a[1]);
+    if (step == "press") return e2e::Press(window, id);
+    if (step == "click") return PostMessageA(control, BM_CLICK, 0, 0);
+    return e2e::Choose(window, id, Number(a[2])) || Fail("no entry " + a[2] + " in " + a[1]);
 }
-
-struct Step {
-    const char *name;
-    size_t arguments;
-    std::function<bool(const std::vector<std::string> &)> run;
-};
-
-const Step kSteps[] = {
-    {"start", 2,
-     [](const auto &a) {
-         e2e::Process process;
-         if (!process.Start(a[0], a[1])) return Fail("could not start " + a[0]);
-         std::printf("%lu\n", process.Id());
-         process.Detach(); // the caller's to end
-         return true;
-     }},
-    {"wait-window", 1, [](const auto &a) { return Window(a[0]) != nullptr; }},
-    {"wait-gone", 1, [](const auto &a) { return e2e::WaitGone(a[0], bound) || Fail(a[0] + " stayed"); }},
-    {"rect", 1,
-     [](const auto &a) {
-         RECT r{};
-         HWND window = Window(a[0]);
-         if (!window || !GetWindowRect(window, &r)) return false;
-         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-         return true;
-     }},
-    {"answer", 2,
-     [](const auto &a) {
-         HWND box = Window(a[0]);
-         return box && (e2e::Answer(box, Number(a[1]), bound) || Fail("could not answer " + a[0]));
-     }},
-    {"set-text", 3,
-     [](const auto &a) {
-         return ControlStep(
-             a, [](HWND d, int id, const std::string &t) { return e2e::SetText(GetDlgItem(d, id), t); });
-     }},
-    {"type", 3,
-     [](const auto &a) {
-         return ControlStep(
-             a, [](HWND d, int id, const std::string &t) { return e2e::Type(GetDlgItem(d, id), t); });
-     }},
-    {"press", 2,
-     [](const auto &a) { return ControlStep(a, [](HWND d, int id, auto &) { return e2e::Press(d, id); }); }},
-    {"command", 2,
-     [](const auto &a) {
-         HWND window = Window(a[0]);
-         return window && PostMessageA(window, WM_COMMAND, MAKEWPARAM(Number(a[1]), 0), 0);
-     }},
-    {"click", 2,
-     [](const auto &a) {
-         return ControlStep(a, [](HWND d, int id, auto &) { return e2e::Click(GetDlgItem(d, id)); });
-     }},
-    {"choose", 3,
-     [](const auto &a) {
-         return ControlStep(
-             a, [](HWND d, int id, const std::string &i) { return e2e::Choose(d, id, Number(i)); });
-     }},
-    {"text", 2,
-     [](const auto &a) {
-         return ControlStep(a, [](HWND d, int id, auto &) {
-             const std::optional<std::string> text = e2e::TextOf(GetDlgItem(d, id));
-             return text && std::printf("%s\n", text->c_str()) >= 0;
-         });
-     }},
-    {"close", 1,
-     [](const auto &a) {
-         HWND window = Window(a[0]);
-         return window && PostMessageA(window, WM_CLOSE, 0, 0);
-     }},
-    {"end", 1,
-     [](const auto &a) {
-         for (HWND window : e2e::TopWindows(0, a[0], false)) {
-             DWORD id = 0;
-             GetWindowThreadProcessId(window, &id);
-             HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-             const bool ended = process && TerminateProcess(process, 1) &&
-                                WaitForSingleObject(process, bound) == WAIT_OBJECT_0;
-             if (process) CloseHandle(process);
-             return ended || Fail("the program of \"" + a[0] + "\" did not end");
-         }
-         return true;
-     }},
-    {"sleep", 1, [](const auto &a) { return Number(a[0]) >= 0 && (Sleep(Number(a[0])), true); }},
-};
 
 int Usage() {
     std::fprintf(stderr, "usage: e2e [--desktop NAME] [--bound MS] STEP...\n");
@@ -154,26 +94,28 @@ int Usage() {
 
 int main(int argc, char **argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::pair<std::string, size_t>> kSteps = {
+        {"wait-window", 1}, {"wait-gone", 1}, {"rect", 1},  {"close", 1},    {"end", 1},  {"answer", 2},
+        {"command", 2},     {"press", 2},     {"click", 2}, {"set-text", 3}, {"type", 3}, {"choose", 3}};
     size_t at = 0;
     for (; at + 1 < args.size() && args[at].rfind("--", 0) == 0; at += 2) {
         if (args[at] == "--bound" && Number(args[at + 1]) >= 0) {
             bound = Number(args[at + 1]);
         } else if (args[at] != "--desktop") {
             return Usage();
-        } else if (!e2e::WaitUntil([&] { return e2e::UseDesktop(args[at + 1]); }, bound)) {
+        } else if (!e2e::WaitUntil([&] { return UseDesktop(args[at + 1]); }, bound)) {
             Fail("no desktop " + args[at + 1]); // it may still be on its way when a script starts us
             return 1;
         }
     }
     if (at == args.size()) return Usage();
-    while (at < args.size()) {
-        const Step *step = nullptr;
-        for (const Step &candidate : kSteps)
-            if (args[at] == candidate.name) step = &candidate;
-        if (!step || at + step->arguments >= args.size()) return Usage();
-        if (!step->run({args.begin() + at + 1, args.begin() + at + 1 + step->arguments})) return 1;
+    for (size_t arguments = 0; at < args.size(); at += 1 + arguments) {
+        arguments = args.size();
+        for (const auto &step : kSteps)
+            if (step.first == args[at]) arguments = step.second;
+        if (at + arguments >= args.size()) return Usage();
+        if (!Run(args[at], {args.begin() + at + 1, args.begin() + at + 1 + arguments})) return 1;
         std::fflush(stdout);
-        at += 1 + step->arguments;
     }
     return 0;
 }
