@@ -19,12 +19,11 @@ TEST_F(EditorSession, RefusesAnIncompleteInstallation) {
         SCOPED_TRACE(missing.missing);
         SetUp();
         ASSERT_TRUE(missing.remove.empty()
-                        ? SetInstallation(std::nullopt)
+                        ? SetInstallation("")
                         : DeleteFileA(missing.remove.c_str()) || RemoveDirectoryA(missing.remove.c_str()));
-        Editor closer;
-        ASSERT_TRUE(Start(closer.process, "-Close"));
-        EXPECT_TRUE(closer.process.WaitForExit());
-        EXPECT_EQ(closer.process.ExitCode(), 0u);
+        e2e::Process closer;
+        ASSERT_TRUE(Start(closer, "-Close"));
+        EXPECT_EQ(closer.ExitCode(e2e::kBoundMs), 0u) << "the closing start did not end at once";
 
         Editor editor;
         ASSERT_TRUE(Start(editor.process, ""));
@@ -63,7 +62,6 @@ TEST_F(EditorSession, ASecondStartReachesTheRunningEditor) {
         Editor editor;
         const bool internal = c.running[0] != '\0';
         ASSERT_TRUE(Open(editor, c.running, internal));
-        EXPECT_EQ(e2e::TitleOf(editor.window).find("INTERNAL") != std::string::npos, internal);
         if (c.toTuning) GoToTuning(editor, !internal);
         EXPECT_TRUE(!c.changes || e2e::Type(GetDlgItem(editor.window, IDC_GAME_TITLE), "Unsaved Game"));
         HWND dialog = nullptr;
@@ -78,11 +76,10 @@ TEST_F(EditorSession, ASecondStartReachesTheRunningEditor) {
 
         e2e::Process second;
         ASSERT_TRUE(Start(second, c.second));
-        EXPECT_TRUE(second.WaitForExit()) << "the second start did not end";
-        EXPECT_EQ(second.ExitCode(), 0u);
+        EXPECT_EQ(second.ExitCode(e2e::kBoundMs), 0u) << "the second start did not end at once";
         if (c.outcome == Outcome::kCloses) {
             EXPECT_TRUE(editor.process.WaitForExit(10000)) << "the running editor did not close";
-            ExpectLog(ShutDown() + Restart());
+            if (!editor.process.Running()) ExpectLog(ShutDown() + Restart());
             continue;
         }
         if (c.outcome == Outcome::kForward) {

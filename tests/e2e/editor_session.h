@@ -17,8 +17,6 @@ constexpr char kScreenTitle[] = "Kavelin SDK KCG Editor - ";
 struct Editor {
     e2e::Process process;
     HWND window = nullptr; // the main window
-
-    DWORD Id() const { return process.Id(); }
 };
 
 inline std::vector<HWND> EditorWindows() {
@@ -31,7 +29,7 @@ inline HWND NewWindow(const Editor &editor, const std::vector<HWND> &known, DWOR
     HWND found = nullptr;
     e2e::WaitUntil(
         [&] {
-            for (HWND window : e2e::TopWindows(editor.Id()))
+            for (HWND window : e2e::TopWindows(editor.process.Id()))
                 if (!found && std::find(known.begin(), known.end(), window) == known.end()) found = window;
             return found != nullptr;
         },
@@ -56,12 +54,11 @@ class EditorSession : public ::testing::Test {
         ASSERT_TRUE(SetInstallation(install_ + "\\"));
     }
 
-    // The registry value that locates the installation; none removes its key.
-    static bool SetInstallation(const std::optional<std::string> &folder) {
+    // The registry value that locates the installation; "" removes its key.
+    static bool SetInstallation(const std::string &folder) {
         const char key[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\w95vskr.exe";
-        if (!folder) return RegDeleteKeyA(HKEY_LOCAL_MACHINE, key) != ERROR_ACCESS_DENIED;
-        return RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, "Path", REG_SZ, folder->c_str(),
-                               static_cast<DWORD>(folder->size() + 1)) == ERROR_SUCCESS;
+        if (folder.empty()) return RegDeleteKeyA(HKEY_LOCAL_MACHINE, key) != ERROR_ACCESS_DENIED;
+        return !RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, "Path", REG_SZ, folder.c_str(), folder.size() + 1);
     }
 
     bool Start(e2e::Process &process, const std::string &switches) {
@@ -75,9 +72,9 @@ class EditorSession : public ::testing::Test {
         const HWND first = Start(editor.process, switches) ? NewWindow(editor, {}) : nullptr;
         EXPECT_TRUE(internal || MonitorLog().empty()) << "the monitor was shut down before the note";
         if (!first || (!internal && !e2e::Answer(first, IDOK)) ||
-            !e2e::WaitUntil([&] { return !e2e::TopWindows(editor.Id(), kScreenTitle).empty(); }))
+            !e2e::WaitUntil([&] { return !e2e::TopWindows(editor.process.Id(), kScreenTitle).empty(); }))
             return false;
-        editor.window = e2e::TopWindows(editor.Id(), kScreenTitle).front();
+        editor.window = e2e::TopWindows(editor.process.Id(), kScreenTitle).front();
         EXPECT_TRUE(!internal || first == editor.window) << "something came before the main window";
         ExpectLog(ShutDown());
         return true;
@@ -107,7 +104,7 @@ class EditorSession : public ::testing::Test {
     void Close(Editor &editor) {
         ASSERT_TRUE(PostMessageA(editor.window, WM_SYSCOMMAND, SC_CLOSE, 0));
         EXPECT_TRUE(e2e::WaitUntil([&] {
-            for (HWND box : e2e::TopWindows(editor.Id()))
+            for (HWND box : e2e::TopWindows(editor.process.Id()))
                 if (box != editor.window)
                     e2e::Answer(box, IsWindowVisible(GetDlgItem(box, IDNO)) ? IDNO : IDOK, 2000);
             return !editor.process.Running();
@@ -145,8 +142,6 @@ struct HeldFile {
         if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
         handle = INVALID_HANDLE_VALUE;
     }
-    HeldFile(const HeldFile &) = delete;
-    HeldFile &operator=(const HeldFile &) = delete;
     HANDLE handle;
 };
 

@@ -28,9 +28,9 @@ bool Process::WaitForExit(DWORD boundMs) const {
     return !handle_ || WaitForSingleObject(handle_, boundMs) == WAIT_OBJECT_0;
 }
 
-std::optional<DWORD> Process::ExitCode() const {
+std::optional<DWORD> Process::ExitCode(DWORD boundMs) const {
     DWORD code = 0;
-    if (Running() || !handle_ || !GetExitCodeProcess(handle_, &code)) return std::nullopt;
+    if (!handle_ || !WaitForExit(boundMs) || !GetExitCodeProcess(handle_, &code)) return std::nullopt;
     return code;
 }
 
@@ -53,43 +53,26 @@ std::string TitleOf(HWND window) {
     return std::string(narrow, bytes > 0 ? bytes : 0);
 }
 
-namespace {
-
-struct Search {
-    DWORD processId;
-    const std::string &titleStart;
-    bool visibleOnly;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK Collect(HWND window, LPARAM context) {
-    auto &search = *reinterpret_cast<Search *>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if ((search.processId == 0 || owner == search.processId) &&
-        (!search.visibleOnly || IsWindowVisible(window)) && TitleOf(window).rfind(search.titleStart, 0) == 0)
-        search.found.push_back(window);
-    return TRUE;
-}
-
-bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR *result = nullptr) {
-    DWORD_PTR answer = 0;
-    const bool ok = SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer);
-    if (result) *result = answer;
-    return window && ok;
-}
-
-} // namespace
-
 std::vector<HWND> TopWindows(DWORD processId, const std::string &titleStart, bool visibleOnly) {
-    Search search{processId, titleStart, visibleOnly, {}};
-    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> all, found;
+    EnumWindows(
+        [](HWND window, LPARAM list) {
+            reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    for (HWND window : all) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if ((processId == 0 || owner == processId) && (!visibleOnly || IsWindowVisible(window)) &&
+            TitleOf(window).rfind(titleStart, 0) == 0)
+            found.push_back(window);
+    }
+    return found;
 }
 
 bool SetText(HWND control, const std::string &text) {
-    DWORD_PTR done = 0;
-    return Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &done) && done;
+    return Ask(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) > 0;
 }
 
 std::optional<std::string> TextOf(HWND control) {
@@ -100,11 +83,9 @@ std::optional<std::string> TextOf(HWND control) {
 }
 
 bool Type(HWND control, const std::string &text) {
-    // An editable combo box takes its typing in its edit child.
-    if (HWND edit = FindWindowExA(control, nullptr, "Edit", nullptr)) control = edit;
-    bool typed = Send(control, EM_SETSEL, 0, -1);
+    bool typed = Ask(control, EM_SETSEL, 0, -1) >= 0;
     for (const char c : text)
-        typed = typed && Send(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+        typed = typed && Ask(control, WM_CHAR, static_cast<unsigned char>(c), 1) >= 0;
     return typed;
 }
 
@@ -115,14 +96,15 @@ bool Press(HWND dialog, int id) {
 
 bool Choose(HWND dialog, int id, int index) {
     HWND combo = GetDlgItem(dialog, id);
-    DWORD_PTR chosen = 0;
-    return Send(combo, CB_SETCURSEL, index, 0, &chosen) && static_cast<int>(chosen) == index &&
+    return Ask(combo, CB_SETCURSEL, index) == index &&
            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
 LRESULT Ask(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    return Send(control, message, wParam, lParam, &result) ? static_cast<LRESULT>(result) : -1;
+    const bool answered =
+        control && SendMessageTimeoutA(control, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+    return answered ? static_cast<LRESULT>(result) : -1;
 }
 
 bool Answer(HWND box, int id, DWORD boundMs) {

@@ -40,8 +40,8 @@ class Process {
     DWORD Id() const { return id_; }
     bool Running() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
     bool WaitForExit(DWORD boundMs = kBoundMs) const;
-    std::optional<DWORD> ExitCode() const;
-    void End(); // ends it now if it still runs
+    std::optional<DWORD> ExitCode(DWORD boundMs = 0) const; // once it has ended
+    void End();                                             // ends it now if it still runs
 
   private:
     HANDLE handle_ = nullptr;
@@ -58,9 +58,9 @@ std::vector<HWND> TopWindows(DWORD processId, const std::string &titleStart = ""
 // opens a modal window must not hold the harness.
 bool SetText(HWND control, const std::string &text);
 std::optional<std::string> TextOf(HWND control);
-bool Type(HWND control, const std::string &text); // over the whole old text
-bool Press(HWND dialog, int id);                  // push button id is clicked
-bool Choose(HWND dialog, int id, int index);      // combo box entry
+bool Type(HWND edit, const std::string &text); // over the whole old text
+bool Press(HWND dialog, int id);               // push button id is clicked
+bool Choose(HWND dialog, int id, int index);   // combo box entry
 // Sends a message to a control and returns its answer; -1 if none came in time.
 LRESULT Ask(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // Presses button id of a dialog or message box and waits for the box to go.

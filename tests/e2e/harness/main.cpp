@@ -1,14 +1,11 @@
-// e2e: drives a running Windows program from outside, step by step, for
-// scripts (screenshots, the demo run). Each step waits a bounded time for what
-// it needs; the first step that fails ends the run with exit code 1.
-//
-//   e2e [--desktop NAME] [--bound MS] STEP...
-//
-//   wait-window TITLE  wait-gone TITLE  rect TITLE (prints left top width height)
-//   answer CAPTION BUTTON (ok, cancel, yes, no or a number)
-//   set-text TITLE ID TEXT  type TITLE ID TEXT  press TITLE ID  click TITLE ID
-//   choose TITLE ID INDEX  command TITLE ID (a menu command)
-//   close TITLE  end TITLE (ends the program that owns the window, if any)
+// e2e [--desktop NAME] [--bound MS] STEP...: drives a running Windows program
+// from outside, step by step, for scripts (screenshots, the demo run). Each
+// step waits a bounded time for what it needs; the first that fails ends the
+// run with exit code 1. Steps: wait-window TITLE, wait-gone TITLE, rect TITLE
+// (prints left top width height), answer CAPTION BUTTON (ok, cancel, yes, no
+// or a number), set-text TITLE ID TEXT, type TITLE ID TEXT, press TITLE ID,
+// click TITLE ID, choose TITLE ID INDEX, command TITLE ID (a menu command),
+// close TITLE, end TITLE (ends the program that owns the window, if any).
 #include <windows.h>
 
 #include <cstdio>
