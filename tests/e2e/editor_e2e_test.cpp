@@ -57,7 +57,8 @@ TEST_F(EditorSession, ASecondStartReachesTheRunningEditor) {
                   {"", "-close", false, false, ID_APP_ABOUT, Outcome::kCloses},
                   {"", "-close", false, true, ID_ADVANCED_FILE_REVISION, Outcome::kAsksAndCancelKeepsIt}};
     for (const auto &c : kCases) {
-        SCOPED_TRACE("case " + std::to_string(&c - kCases));
+        SCOPED_TRACE(std::string("running \"") + c.running + "\", second \"" + c.second + "\", dialog " +
+                     std::to_string(c.dialogCommand));
         SetUp();
         Editor editor;
         const bool internal = c.running[0] != '\0';
