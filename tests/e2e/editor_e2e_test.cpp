@@ -9,25 +9,19 @@ namespace {
 // Without a complete installation a start shows one message and ends after
 // it, touching nothing; a "-close" start ends at once, showing nothing.
 TEST_F(EditorSession, RefusesAnIncompleteInstallation) {
-    const struct {
-        const char *missing;
-        std::string remove;
-    } kCases[] = {{"registry key", ""},
-                  {"help file", install_ + "\\tools\\kavel480.hlp"},
-                  {"config folder", WinFolder()}};
-    for (const auto &missing : kCases) {
-        SCOPED_TRACE(missing.missing);
+    // Missing: the registry key (""), the help file, the configuration folder.
+    for (const std::string &missing : {std::string(), install_ + "\\tools\\kavel480.hlp", WinFolder()}) {
+        SCOPED_TRACE("missing: " + (missing.empty() ? std::string("registry key") : missing));
         SetUp();
-        ASSERT_TRUE(missing.remove.empty()
-                        ? SetInstallation("")
-                        : DeleteFileA(missing.remove.c_str()) || RemoveDirectoryA(missing.remove.c_str()));
+        ASSERT_TRUE(missing.empty() ? SetInstallation("")
+                                    : DeleteFileA(missing.c_str()) || RemoveDirectoryA(missing.c_str()));
         e2e::Process closer;
         ASSERT_TRUE(Start(closer, "-Close"));
         EXPECT_EQ(closer.ExitCode(e2e::kBoundMs), 0u) << "the closing start did not end at once";
 
         Editor editor;
         ASSERT_TRUE(Start(editor.process, ""));
-        const HWND refusal = NewWindow(editor, {});
+        const HWND refusal = NewDialog(editor, {});
         ASSERT_NE(refusal, nullptr);
         EXPECT_TRUE(EditorWindows().empty());
         EXPECT_TRUE(e2e::Answer(refusal, IDOK));
@@ -68,7 +62,7 @@ TEST_F(EditorSession, ASecondStartReachesTheRunningEditor) {
         HWND dialog = nullptr;
         if (c.dialogCommand) {
             ASSERT_TRUE(PostMessageA(editor.window, WM_COMMAND, c.dialogCommand, 0));
-            ASSERT_NE(dialog = NewWindow(editor, {editor.window}), nullptr) << "no modal dialog";
+            ASSERT_NE(dialog = NewDialog(editor, {editor.window}), nullptr) << "no modal dialog";
         }
         if (c.outcome == Outcome::kForward) {
             ShowWindowAsync(editor.window, SW_MINIMIZE);
@@ -90,7 +84,7 @@ TEST_F(EditorSession, ASecondStartReachesTheRunningEditor) {
                 << "in front: " << e2e::TitleOf(GetForegroundWindow());
             EXPECT_EQ(EditorWindows(), std::vector<HWND>{editor.window});
         } else {
-            const HWND prompt = NewWindow(editor, {editor.window, dialog});
+            const HWND prompt = NewDialog(editor, {editor.window, dialog});
             ASSERT_NE(prompt, nullptr) << "no save prompt";
             ASSERT_TRUE(e2e::Answer(prompt, IDCANCEL));
             EXPECT_FALSE(editor.process.WaitForExit(2000)) << "Cancel at the prompt did not keep the editor";
@@ -123,12 +117,12 @@ TEST_F(EditorSession, SaveWritesANewFileAndKeepsAFileHeldByAnotherProgram) {
         GoToTuning(editor, !held);         // the opened file is complete
         ASSERT_TRUE(e2e::Press(editor.window, IDC_SAVE));
         if (!held) {
-            const HWND save = NewWindow(editor, {editor.window});
+            const HWND save = NewDialog(editor, {editor.window});
             ASSERT_NE(save, nullptr) << "no save dialog";
             ASSERT_TRUE(e2e::SetText(GetDlgItem(save, 1148), path)); // the dialog's file name box
             ASSERT_TRUE(e2e::Answer(save, IDOK));
         }
-        const HWND message = NewWindow(editor, {editor.window}, held ? e2e::kBoundMs : 3000);
+        const HWND message = NewDialog(editor, {editor.window}, held ? e2e::kBoundMs : 3000);
         EXPECT_EQ(message != nullptr, held) << "message: " << (message ? e2e::TitleOf(message) : "none");
         if (held) {
             EXPECT_TRUE(e2e::Answer(message, IDOK));
@@ -152,19 +146,19 @@ TEST_F(EditorSession, CleanDeletesWhatItCanAndPassesOverAHeldFile) {
     Editor editor;
     ASSERT_TRUE(Open(editor));
     ASSERT_TRUE(PostMessageA(editor.window, WM_COMMAND, ID_ADVANCED_CLEAN, 0));
-    const HWND clean = NewWindow(editor, {editor.window});
+    const HWND clean = NewDialog(editor, {editor.window});
     ASSERT_NE(clean, nullptr);
     EXPECT_EQ(e2e::Ask(GetDlgItem(clean, IDC_CLEAN_LIST), LB_GETCOUNT), 3);
 
     HeldFile holder(WinFolder() + "\\b.kcg");
     ASSERT_NE(holder.handle, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(e2e::Press(clean, IDC_DELETE_FILES));
-    const HWND warning = NewWindow(editor, {editor.window, clean});
+    const HWND warning = NewDialog(editor, {editor.window, clean});
     ASSERT_NE(warning, nullptr);
     ASSERT_TRUE(e2e::Answer(warning, IDOK));
     EXPECT_TRUE(
         e2e::WaitUntil([&] { return e2e::FilesIn(WinFolder()) == std::vector<std::string>{"b.kcg"}; }));
-    EXPECT_EQ(NewWindow(editor, {editor.window, clean}, 2000), nullptr) << "a message came up";
+    EXPECT_EQ(NewDialog(editor, {editor.window, clean}, 2000), nullptr) << "a message came up";
     EXPECT_EQ(e2e::Ask(GetDlgItem(clean, IDC_CLEAN_LIST), LB_GETCOUNT), 0);
     EXPECT_TRUE(e2e::Answer(clean, IDCANCEL));
     Close(editor);

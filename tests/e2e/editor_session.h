@@ -23,14 +23,19 @@ inline std::vector<HWND> EditorWindows() {
     return e2e::TopWindows(0, kScreenTitle, false);
 }
 
-// The first visible top-level window of the editor that is not among known;
-// null if none came within the bound.
-inline HWND NewWindow(const Editor &editor, const std::vector<HWND> &known, DWORD boundMs = e2e::kBoundMs) {
+// The first visible dialog of the editor (message box, dialog box, system
+// dialog; not a tool tip) that is not among known; null if none came in time.
+inline HWND NewDialog(const Editor &editor, const std::vector<HWND> &known, DWORD boundMs = e2e::kBoundMs) {
     HWND found = nullptr;
     e2e::WaitUntil(
         [&] {
-            for (HWND window : e2e::TopWindows(editor.process.Id()))
-                if (!found && std::find(known.begin(), known.end(), window) == known.end()) found = window;
+            for (HWND window : e2e::TopWindows(editor.process.Id())) {
+                char kind[8] = {};
+                GetClassNameA(window, kind, sizeof kind);
+                if (!found && std::string(kind) == "#32770" &&
+                    std::find(known.begin(), known.end(), window) == known.end())
+                    found = window;
+            }
             return found != nullptr;
         },
         boundMs);
@@ -69,7 +74,7 @@ class EditorSession : public ::testing::Test {
     // first unless internal, and the monitor is shut down only once it is
     // answered.
     bool Open(Editor &editor, const std::string &switches = "", bool internal = false) {
-        const HWND first = Start(editor.process, switches) ? NewWindow(editor, {}) : nullptr;
+        const HWND first = Start(editor.process, switches) ? NewDialog(editor, {}) : nullptr;
         EXPECT_TRUE(internal || MonitorLog().empty()) << "the monitor was shut down before the note";
         if (!first || (!internal && !e2e::Answer(first, IDOK)) ||
             !e2e::WaitUntil([&] { return !e2e::TopWindows(editor.process.Id(), kScreenTitle).empty(); }))
