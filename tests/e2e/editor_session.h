@@ -1,113 +1,153 @@
-// What every end-to-end test of the editor shares: the program's paths, its
-// window titles and message captions, a scratch installation that the
-// registry points at, and starting, reaching and closing the editor.
+// What every end-to-end test shares: a scratch installation that the registry
+// points at, and the editor started, reached and closed as a user would.
 #ifndef KCG_E2E_EDITOR_SESSION_H
 #define KCG_E2E_EDITOR_SESSION_H
 
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "installation.h"
-#include "process.h"
+#include "harness.h"
+#include "resource.h"
 
 namespace e2e_test {
 
-// The screens' window titles, normal and internal-use.
-extern const char kGeneralTitle[];
-extern const char kAxisTitle[];
-extern const char kTuningTitle[];
-extern const char kGeneralInternalTitle[];
-extern const char kAxisInternalTitle[];
-extern const char kTuningInternalTitle[];
+// Every screen's title starts so; nothing else of the editor's is titled so.
+constexpr char kScreenTitle[] = "Kavelin SDK KCG Editor - ";
 
-extern const char kNotFoundCaption[];
-extern const char kNotFoundText[];
-extern const char kMonitorNoteCaption[];
-extern const char kMonitorNoteText[];
-extern const char kSavePromptCaption[];
-
-// Button and menu ids the tests press.
-enum ControlId : int {
-    kGameTitleEdit = 1000,
-    kExecutableEdit = 1002,
-    kAddExecutableButton = 1003,
-    kFirstLabelCombo = 1007,
-    kNextGeneralButton = 1145,
-    kFirstAxisCombo = 1402,
-    kNextAxisButton = 1351,
-    kBackAxisButton = 1352,
-    kBackTuningButton = 1654,
-    kExitButton = 1769,
-    kMenuExit = 32774,
-};
-
-// Windows path of the editor program and the folder it lives in.
-std::string EditorProgram();
-std::string EditorFolder();
-
-// The ways a user ends the editor.
-enum class WayToClose { kCloseBox, kEscape, kMenuExit, kExitButton };
-
-// A running editor as the tests see it.
 struct Editor {
-    e2e::ChildProcess process;
-    HWND window = nullptr;
+    e2e::Process process;
+    HWND window = nullptr; // the main window
 };
 
-class EditorTest : public ::testing::Test {
+inline std::vector<HWND> EditorWindows() {
+    return e2e::TopWindows(0, kScreenTitle, false);
+}
+
+// The first visible dialog of the editor (message box, dialog box, system
+// dialog; not a tool tip) that is not among known; null if none came in time.
+inline HWND NewDialog(const Editor &editor, const std::vector<HWND> &known, DWORD boundMs = e2e::kBoundMs) {
+    HWND found = nullptr;
+    e2e::WaitUntil(
+        [&] {
+            for (HWND window : e2e::TopWindows(editor.process.Id())) {
+                char kind[8] = {};
+                GetClassNameA(window, kind, sizeof kind);
+                if (!found && std::string(kind) == "#32770" &&
+                    std::find(known.begin(), known.end(), window) == known.end())
+                    found = window;
+            }
+            return found != nullptr;
+        },
+        boundMs);
+    return found;
+}
+
+class EditorSession : public ::testing::Test {
   protected:
-    // No editor of an earlier test may still be running; a fresh installation
-    // is laid out for this test and the registry value points at it.
-    void SetUp() override;
-    // Fails the test if an editor is left running (each test's processes end
-    // with the objects that own them), and ends it so later tests start clean.
-    void TearDown() override;
-
-    // This test's scratch installation (Windows path) and start folder.
-    const std::string &InstallRoot() const { return installRoot_; }
-    const std::string &StartFolder() const { return startFolder_; }
-
-    // Lays out the installation again with some parts missing.
-    void LayOutInstallation(const e2e::InstallationParts &parts);
-
-    // Starts the editor with the switches after its path; the process belongs
-    // to the test.
-    e2e::ChildProcess StartEditor(const std::string &switches);
-
-    // Starts the editor and brings it to its first screen: answers the monitor
-    // note unless internal, and waits for the window. window is null (and the
-    // test has failed) if the screen did not appear.
-    Editor OpenEditor(const std::string &switches, bool internal);
-
-    // Moves a running editor from the first screen to screen (1 to 3), filling
-    // in what the checks on the way ask for; false if a screen did not appear.
-    bool GoToScreen(Editor &editor, int screen, bool internal);
-
-    // Closes the editor the way a user would, discards changes at the save
-    // prompt if it asks, and waits for the process to end.
-    void CloseEditor(Editor &editor, WayToClose way = WayToClose::kCloseBox);
-
-    std::vector<e2e::MonitorStart> MonitorStarts() const { return e2e::MonitorStarts(installRoot_); }
-    // The monitor's shut-down (from the editor's folder) and restart (from the
-    // installation folder) as its log records them.
-    e2e::MonitorStart MonitorShutDown() const {
-        return {installRoot_ + "\\kavmon.exe -close", EditorFolder()};
+    void SetUp() override {
+        ASSERT_TRUE(EditorWindows().empty()) << "an editor of an earlier test still runs";
+        const std::string root = e2e::WindowsPath(KCG_E2E_SCRATCH) + "\\" +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        install_ = root + "\\install";
+        start_ = root + "\\start";
+        ASSERT_TRUE(e2e::RemoveTree(root) && e2e::MakeFolders(start_) && e2e::MakeFolders(WinFolder()) &&
+                    e2e::MakeFolders(install_ + "\\tools"));
+        ASSERT_TRUE(e2e::WriteBytes(install_ + "\\tools\\kavel480.hlp", "help"));
+        ASSERT_TRUE(
+            CopyFileA(e2e::WindowsPath(KCG_E2E_MONITOR).c_str(), (install_ + "\\kavmon.exe").c_str(), 0));
+        // A trailing backslash names the same folder, and no DOS folder is needed.
+        ASSERT_TRUE(SetInstallation(install_ + "\\"));
     }
-    e2e::MonitorStart MonitorRestart() const { return {installRoot_ + "\\kavmon.exe", installRoot_}; }
-    // Waits until the monitor's log holds count starts (at most the bound).
-    std::vector<e2e::MonitorStart> WaitForMonitorStarts(size_t count) const;
 
-    // The editor windows (any screen, any mode) now on the desktop.
-    static std::vector<HWND> EditorWindows();
+    // The registry value that locates the installation; "" removes its key.
+    static bool SetInstallation(const std::string &folder) {
+        const char key[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\w95vskr.exe";
+        if (folder.empty()) return RegDeleteKeyA(HKEY_LOCAL_MACHINE, key) != ERROR_ACCESS_DENIED;
+        return !RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, "Path", REG_SZ, folder.c_str(), folder.size() + 1);
+    }
 
-    e2e::InstallationValue registry_;
+    bool Start(e2e::Process &process, const std::string &switches) {
+        return process.Start("\"" + e2e::WindowsPath(KCG_E2E_EDITOR) + "\" " + switches, start_);
+    }
 
-  private:
-    std::string installRoot_;
-    std::string startFolder_;
+    // Starts the editor and waits for its main window. The monitor note comes
+    // first unless internal, and the monitor is shut down only once it is
+    // answered.
+    bool Open(Editor &editor, const std::string &switches = "", bool internal = false) {
+        const HWND first = Start(editor.process, switches) ? NewDialog(editor, {}) : nullptr;
+        EXPECT_TRUE(internal || MonitorLog().empty()) << "the monitor was shut down before the note";
+        if (!first || (!internal && !e2e::Answer(first, IDOK)) ||
+            !e2e::WaitUntil([&] { return !e2e::TopWindows(editor.process.Id(), kScreenTitle).empty(); }))
+            return false;
+        editor.window = e2e::TopWindows(editor.process.Id(), kScreenTitle).front();
+        EXPECT_TRUE(!internal || first == editor.window) << "something came before the main window";
+        ExpectLog(ShutDown());
+        return true;
+    }
+
+    // Moves on to the Tuning screen, first filling in the least that the first
+    // two screens let through (internal use lets anything through).
+    static void GoToTuning(const Editor &editor, bool fillIn) {
+        const HWND window = editor.window;
+        if (fillIn) {
+            EXPECT_TRUE(e2e::SetText(GetDlgItem(window, IDC_GAME_TITLE), "Harbor Patrol"));
+            EXPECT_TRUE(e2e::Type(GetDlgItem(window, IDC_EXE_NAME), "harbor.exe"));
+            EXPECT_TRUE(e2e::Press(window, IDC_ADD_EXE));
+            EXPECT_TRUE(e2e::SetText(GetDlgItem(window, IDC_LABEL_X_POS), "Jump"));
+        }
+        for (const int next : {IDC_NEXT_GENERAL, IDC_NEXT_AXIS}) {
+            if (next == IDC_NEXT_AXIS && fillIn) e2e::Choose(window, IDC_AXIS_0, 0);
+            const std::string before = e2e::TitleOf(window);
+            EXPECT_TRUE(e2e::Press(window, next));
+            EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::TitleOf(window) != before; }))
+                << "stuck on " << before;
+        }
+    }
+
+    // Closes the editor by its close box, discards changes if asked (No where
+    // offered, else OK), and checks that the monitor was started again.
+    void Close(Editor &editor) {
+        ASSERT_TRUE(PostMessageA(editor.window, WM_SYSCOMMAND, SC_CLOSE, 0));
+        EXPECT_TRUE(e2e::WaitUntil([&] {
+            for (HWND box : e2e::TopWindows(editor.process.Id()))
+                if (box != editor.window)
+                    e2e::Answer(box, IsWindowVisible(GetDlgItem(box, IDNO)) ? IDNO : IDOK, 2000);
+            return !editor.process.Running();
+        })) << "the editor did not end";
+        ExpectLog(ShutDown() + Restart());
+    }
+
+    // The stand-in monitor's log of its starts: command line and folder.
+    std::string MonitorLog() const { return e2e::ReadBytes(install_ + "\\kavmon.log").value_or(""); }
+    std::string ShutDown() const {
+        const std::string editor = e2e::WindowsPath(KCG_E2E_EDITOR);
+        return install_ + "\\kavmon.exe -close\t" + editor.substr(0, editor.rfind('\\')) + "\r\n";
+    }
+    std::string Restart() const { return install_ + "\\kavmon.exe\t" + install_ + "\r\n"; }
+    void ExpectLog(const std::string &expected) const {
+        e2e::WaitUntil([&] { return MonitorLog() == expected; });
+        EXPECT_EQ(MonitorLog(), expected);
+    }
+
+    std::string WinFolder() const { return install_ + "\\config\\default\\win"; }
+    static std::string Sample(const char *name) {
+        return e2e::WindowsPath(KCG_E2E_SAMPLES "/install/config/default/win/") + name;
+    }
+
+    std::string install_, start_;
+};
+
+// A file held open by another program that shares neither writing nor
+// deleting, as many Windows programs hold their files.
+struct HeldFile {
+    explicit HeldFile(const std::string &path)
+        : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~HeldFile() { Release(); }
+    void Release() {
+        if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+        handle = INVALID_HANDLE_VALUE;
+    }
+    HANDLE handle;
 };
 
 } // namespace e2e_test
