@@ -105,20 +105,34 @@ void CKcgEditorDlg::OnExit() {
 }
 
 void CKcgEditorDlg::OnCancel() {
-    if (PromptToSave()) EndDialog(IDCANCEL);
+    if (!PromptToSave()) return;
+    // A close request from outside may come while one of the editor's
+    // dialogs is open over the frame: it goes too, so that its loop ends and
+    // the editor with it.
+    EndOwnedDialogs();
+    EndDialog(IDCANCEL);
+}
+
+namespace {
+
+BOOL CALLBACK CloseOwnedDialog(HWND window, LPARAM frame) {
+    if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(frame) && IsWindowEnabled(window))
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+} // namespace
+
+void CKcgEditorDlg::EndOwnedDialogs() {
+    EnumThreadWindows(GetCurrentThreadId(), &CloseOwnedDialog, reinterpret_cast<LPARAM>(hwnd()));
 }
 
 bool CKcgEditorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR *result) {
     // While a box or dialog of the editor is open the frame is disabled; a
-    // request from outside (the close message of "-CLOSE", a file from a
-    // second start) waits until it is enabled again, so that it never acts
-    // behind the user's back of an open dialog.
+    // file handed over by a second start waits until it is enabled again, so
+    // that it never replaces the document behind an open dialog.
     const bool busy = !IsWindowEnabled(hwnd());
     switch (message) {
-    case WM_CLOSE:
-        if (!busy) return false; // the default: Cancel, through the save prompt
-        closePending_ = true;
-        break;
     case WM_COPYDATA: {
         const auto *data = reinterpret_cast<const COPYDATASTRUCT *>(lParam);
         if (!data || data->dwData != kOpenFileRequest || !data->lpData) return false;
@@ -128,9 +142,7 @@ bool CKcgEditorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
         break;
     }
     case WM_ENABLE:
-        if (wParam && closePending_) PostMessageA(hwnd(), WM_CLOSE, 0, 0);
         if (wParam && !settings_.startFile.empty()) PostMessageA(hwnd(), kOpenStartFileMessage, 0, 0);
-        closePending_ = false;
         return false;
     case kOpenStartFileMessage: {
         if (busy) break; // again once enabled

@@ -105,6 +105,8 @@ class CKcgEditorDlg : public ui::Dialog {
     void OnSaveAs();
     void OnExit();
     void OnTest();
+    // Closes the editor's dialogs and boxes open over the frame.
+    void EndOwnedDialogs();
     void OnCleanFiles();
     void OnFileRevision();
     void OnHelp();
@@ -134,7 +136,6 @@ class CKcgEditorDlg : public ui::Dialog {
     AxisScreen axis_;
     TuningScreen tuning_;
     int screen_ = model::kNoScreen;
-    bool closePending_ = false;
 
     // The three pictures: logo, ball mounted vertically, ball mounted
     // horizontally; the shared colour table and the palette made from it.

