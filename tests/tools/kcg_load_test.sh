@@ -54,6 +54,8 @@ test_usage() {
   expect_out_has "usage: kcg load FILE [--registry REGFILE]" "load without a file"
   kcg load game.kcg --registry; expect_rc 2 "--registry without a file"
   expect_out_has "kcg load: --registry needs a registry file" "--registry without a file"
+  kcg load game.kcg --registry=; expect_rc 2 "--registry= without a file"
+  expect_out_has "kcg load: --registry needs a registry file" "--registry= without a file"
   kcg load game.kcg other.kcg; expect_rc 2 "two files"
   kcg load --colour game.kcg; expect_rc 2 "unknown option"
 }
