@@ -14,6 +14,7 @@
 // ---- Icon, menu, bitmaps
 #define IDR_MAINFRAME 128 // application icon
 #define IDR_MAIN_MENU 139
+#define IDR_MAIN_ACCEL 140
 #define IDB_BALL_VERTICAL 183   // 300 x 215, ball mounted vertically
 #define IDB_BALL_HORIZONTAL 184 // 300 x 215, ball mounted horizontally
 #define IDB_LOGO 185            // 64 x 45
@@ -38,6 +39,9 @@
 #define ID_FILE_NEW 57600
 #define ID_FILE_OPEN 57601
 #define ID_HELP_CONTENTS 57670
+#define ID_EDIT_UNDO 57643
+#define ID_EDIT_REDO 57644
+#define ID_SAVE_KEY 32780 // Ctrl+S: the Save button, where it is shown
 
 // ---- Main dialog: General Information screen
 #define IDC_GAME_TITLE 1000

@@ -35,6 +35,7 @@ void CKcgEditorDlg::ShowAsSaved() {
     ConfigToScreens();
     ScreensToConfig();
     doc_.MarkSaved();
+    ResetHistories();
 }
 
 bool CKcgEditorDlg::LoadFile(const std::string &path) {

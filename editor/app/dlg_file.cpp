@@ -141,6 +141,9 @@ bool CKcgEditorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
         PostMessageA(hwnd(), kOpenStartFileMessage, 0, 0);
         break;
     }
+    case WM_INITMENUPOPUP:
+        EnableEditMenu(reinterpret_cast<HMENU>(wParam));
+        return false;
     case WM_ENABLE:
         if (wParam && !settings_.startFile.empty()) PostMessageA(hwnd(), kOpenStartFileMessage, 0, 0);
         return false;

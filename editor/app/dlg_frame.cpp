@@ -36,6 +36,7 @@ CKcgEditorDlg::~CKcgEditorDlg() {
 
 BOOL CKcgEditorDlg::OnInitDialog() {
     m_hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    accelerators_ = LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(IDR_MAIN_ACCEL));
 
     std::unique_ptr<CSplashDlg> splash = std::make_unique<CSplashDlg>(Instance());
     const bool splashShown = !context_.internal && splash->Show();
@@ -111,6 +112,9 @@ bool CKcgEditorDlg::DispatchCommand(int id, int code) {
         {IDC_EXIT, BN_CLICKED, &CKcgEditorDlg::OnExit},
         // The menu
         {ID_FILE_NEW, ui::kAnyCode, &CKcgEditorDlg::OnFileNew},
+        {ID_SAVE_KEY, ui::kAnyCode, &CKcgEditorDlg::OnSaveKey},
+        {ID_EDIT_UNDO, ui::kAnyCode, &CKcgEditorDlg::OnUndo},
+        {ID_EDIT_REDO, ui::kAnyCode, &CKcgEditorDlg::OnRedo},
         {ID_FILE_OPEN, ui::kAnyCode, &CKcgEditorDlg::OnFileOpen},
         {ID_FILE_EXIT, ui::kAnyCode, &CKcgEditorDlg::OnCancel},
         {ID_ADVANCED_CLEAN, ui::kAnyCode, &CKcgEditorDlg::OnCleanFiles},
@@ -119,8 +123,12 @@ bool CKcgEditorDlg::DispatchCommand(int id, int code) {
         {ID_APP_ABOUT, ui::kAnyCode, &CKcgEditorDlg::OnAbout},
     };
     if (ui::DispatchCommand(*this, kCommands, id, code)) return true;
-    for (const int screen : {model::kGeneralScreen, model::kAxisScreen, model::kTuningScreen})
-        if (ScreenObject(screen).Dispatch(id, code)) return true;
+    for (const int screen : {model::kGeneralScreen, model::kAxisScreen, model::kTuningScreen}) {
+        if (!ScreenObject(screen).Dispatch(id, code)) continue;
+        // What a screen's own command changed is one step of its history.
+        RecordStep();
+        return true;
+    }
     return false;
 }
 
@@ -146,8 +154,10 @@ bool CKcgEditorDlg::OnNotify(NMHDR *header, LRESULT * /*result*/) {
     return true;
 }
 
-bool CKcgEditorDlg::OnHScroll(int /*code*/, int /*position*/, HWND control) {
+bool CKcgEditorDlg::OnHScroll(int code, int /*position*/, HWND control) {
     tuning_.OnSliderMoved(control);
+    // One step per drag or run of keys: when the slider is let go.
+    if (code == TB_ENDTRACK) RecordStep();
     return false;
 }
 

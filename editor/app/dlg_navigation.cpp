@@ -34,6 +34,7 @@ void CKcgEditorDlg::ReturnToGeneralScreen() {
 void CKcgEditorDlg::OnNextGeneral() {
     if (!general_.CheckForNext()) return;
     axis_.Enter();
+    axisHistory_.Rebase(doc_.Values());
     ShowScreen(model::kAxisScreen);
 }
 

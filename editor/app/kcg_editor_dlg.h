@@ -11,6 +11,7 @@
 //   dlg_document.cpp   the document and the screens: load, write, change test
 //   dlg_file.cpp       New, Open, Save, Save As, the ways out, the save prompt
 //   dlg_commands.cpp   Test, Clean KCG Files, File Revision Number, Help, About
+//   dlg_undo.cpp       the keys, undo and redo of the screen shown
 //   dlg_pictures.cpp   the pictures and their palette, painting
 #ifndef KCG_APP_KCG_EDITOR_DLG_H
 #define KCG_APP_KCG_EDITOR_DLG_H
@@ -29,6 +30,7 @@
 #include "screens.h"
 #include "tuning_screen.h"
 #include "ui.h"
+#include "undo_history.h"
 
 class CKcgEditorDlg : public ui::Dialog {
   public:
@@ -60,6 +62,12 @@ class CKcgEditorDlg : public ui::Dialog {
     // Mapping screen shows one motion chosen for two ball axes.
     bool IsModified();
 
+    // The editor's keys (Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Z, Ctrl+Y, F1); inside
+    // an edit field its own undo keeps Ctrl+Z.
+    bool PreTranslateMessage(MSG *msg) override;
+    bool CanUndo() const { return HistoryOf(screen_).CanUndo(); }
+    bool CanRedo() const { return HistoryOf(screen_).CanRedo(); }
+
     // ---- File commands
     bool Save();
     bool SaveAs();
@@ -74,6 +82,7 @@ class CKcgEditorDlg : public ui::Dialog {
 
   protected:
     BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
     bool DispatchCommand(int id, int code) override;
     void OnOK() override;
     void OnCancel() override;
@@ -100,7 +109,19 @@ class CKcgEditorDlg : public ui::Dialog {
     void ReturnToGeneralScreen();
     Screen &ScreenObject(int screen);
 
+    // Undo and redo of the screen shown
+    void OnUndo();
+    void OnRedo();
+    // After an action on the screen shown: its values as one step.
+    void RecordStep();
+    // New and Open: every screen's history starts from what is shown.
+    void ResetHistories();
+    model::UndoHistory &HistoryOf(int screen);
+    const model::UndoHistory &HistoryOf(int screen) const;
+    void EnableEditMenu(HMENU menu) const;
+
     // Commands
+    void OnSaveKey();
     void OnSave();
     void OnSaveAs();
     void OnExit();
@@ -136,6 +157,10 @@ class CKcgEditorDlg : public ui::Dialog {
     AxisScreen axis_;
     TuningScreen tuning_;
     int screen_ = model::kNoScreen;
+    HACCEL accelerators_ = nullptr;
+    model::UndoHistory generalHistory_{model::ScreenPart::kGeneral};
+    model::UndoHistory axisHistory_{model::ScreenPart::kAxis};
+    model::UndoHistory tuningHistory_{model::ScreenPart::kTuning};
 
     // The three pictures: logo, ball mounted vertically, ball mounted
     // horizontally; the shared colour table and the palette made from it.

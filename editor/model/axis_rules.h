@@ -46,14 +46,6 @@ MotionList BuildMotionList(const RowTexts &labelPos, const RowTexts &labelNeg);
 // The pair texts, in list order: the items of an open axis combo box.
 std::vector<std::string> PairTexts(const MotionList &motions);
 
-// The choices of the six axis rows (the dialog's m_ComboMotion and
-// m_ComboInvert), indexed by axis row: the chosen motion list entry and 1
-// when the row is inverted.
-struct AxisChoices {
-    RowInts motion;
-    RowInts invert;
-};
-
 // What entering the Axis Mapping screen shows for the committed rows.
 struct AxisScreenLoad {
     MotionList motions;

@@ -31,6 +31,13 @@ inline bool operator!=(const AxisRows &a, const AxisRows &b) {
     return !(a == b);
 }
 
+// What the Axis Mapping screen shows, indexed by axis row: the chosen motion
+// list entry and 1 when the row is inverted. Committed into AxisRows.
+struct AxisChoices {
+    RowInts motion{};
+    RowInts invert{};
+};
+
 // Every row unmapped and not inverted: a new document.
 inline AxisRows UnmappedRows() {
     AxisRows rows;

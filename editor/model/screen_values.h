@@ -39,6 +39,7 @@ struct ScreenValues {
     // Axis Mapping
     int orientation = 1; // 1 Vertical (radio 1452), 0 Horizontal (radio 1453)
     AxisRows rows;       // the committed axis map of the rows
+    AxisChoices choices; // what the axis rows show until committed (not written)
     // Tuning
     RowTexts tuningLabels; // row labels 1724..1729
     RowInts scalarPos;     // sliders 1732..1737

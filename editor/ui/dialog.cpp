@@ -51,6 +51,7 @@ void Dialog::RunModalLoop() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        if (PreTranslateMessage(&msg)) continue;
         if (!IsDialogMessageA(hwnd_, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

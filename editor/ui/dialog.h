@@ -50,6 +50,11 @@ class Dialog {
     // buttons and read-only edits. The default is the classic light grey.
     void SetColours(COLORREF background, COLORREF text);
 
+    // Before the modal loop hands a message to the dialog's keyboard handling:
+    // true when the message was taken (an accelerator key, say). A test that
+    // pumps a modeless dialog's messages calls it as the loop would.
+    virtual bool PreTranslateMessage(MSG * /*msg*/) { return false; }
+
   protected:
     // Handlers. A bool result says whether the message was handled; when not,
     // the system's default dialog handling runs.

@@ -115,6 +115,7 @@ class Run {
     void Expect(const ScenarioStep &step);
     void ExpectBox(const std::string &kind);
     void ExpectTextsFit() const;
+    void PressKey(const std::string &keys);
     int FocusedId() const;
 
     const Scenario &scenario_;
@@ -124,6 +125,7 @@ class Run {
     std::unique_ptr<CKcgEditorDlg> dialog_;
     HWND frame_ = nullptr; // the main window, also once it has ended
     DWORD lastCommandMs_ = 0;
+    int screenAtCommand_ = 0; // the screen a box of the last command was shown on
     std::vector<std::function<void(HWND)>> modalSteps_;
     std::size_t boxesSeen_ = 0;
 };
@@ -164,6 +166,28 @@ void Run::Command(const std::string &name, int code, HWND control) {
     modalSteps_.clear();
 }
 
+// A key as the editor's own loop gets it, with Ctrl and Shift as named
+// ("CTRL+SHIFT+Z", "F1"), sent to the control with the focus.
+void Run::PressKey(const std::string &keys) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    const BYTE saved[2] = {state[VK_CONTROL], state[VK_SHIFT]};
+    state[VK_CONTROL] = keys.find("CTRL+") != std::string::npos ? 0x80 : 0;
+    state[VK_SHIFT] = keys.find("SHIFT+") != std::string::npos ? 0x80 : 0;
+    SetKeyboardState(state);
+    const std::string name = keys.substr(keys.rfind('+') == std::string::npos ? 0 : keys.rfind('+') + 1);
+    const WPARAM key = name == "F1" ? VK_F1 : static_cast<WPARAM>(name[0]);
+    MSG msg{GetFocus() ? GetFocus() : frame_, WM_KEYDOWN, key, 1, GetTickCount(), {}};
+    if (!dialog_->PreTranslateMessage(&msg) && !IsDialogMessageA(frame_, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    PumpMessages();
+    state[VK_CONTROL] = saved[0];
+    state[VK_SHIFT] = saved[1];
+    SetKeyboardState(state);
+}
+
 int Run::FocusedId() const {
     for (HWND w = GetFocus(); w; w = GetParent(w))
         if (GetParent(w) == dialog_->hwnd()) return GetDlgCtrlID(w);
@@ -190,6 +214,7 @@ void Run::Step(const ScenarioStep &step) {
         return;
     }
     ASSERT_TRUE(dialog_) << "a scenario begins with start";
+    if (verb != "expect") screenAtCommand_ = dialog_->CurrentScreen();
     if (verb == "type") {
         SetWindowTextA(Item(step.Word(1)), LineBreaks(step.Rest(2)).c_str());
     } else if (verb == "click") {
@@ -200,7 +225,10 @@ void Run::Step(const ScenarioStep &step) {
         HWND slider = Item(step.Word(1));
         const int position = std::atoi(step.Word(2).c_str());
         SendMessageA(slider, TBM_SETPOS, TRUE, position);
+        // As a drag ends: the last position, then the slider let go.
         SendMessageA(dialog_->hwnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                     reinterpret_cast<LPARAM>(slider));
+        SendMessageA(dialog_->hwnd(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
                      reinterpret_cast<LPARAM>(slider));
     } else if (verb == "choose") {
         const int row = std::atoi(step.Word(1).c_str());
@@ -208,6 +236,10 @@ void Run::Step(const ScenarioStep &step) {
         SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(std::atoi(step.Word(2).c_str())), 0);
         SendMessageA(dialog_->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(combo));
+    } else if (verb == "key") {
+        PressKey(step.Word(1));
+    } else if (verb == "focus") {
+        SendMessageA(frame_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(step.Word(1))), TRUE);
     } else if (verb == "select") {
         SendMessageA(Item(step.Word(1)), LB_SETCURSEL, static_cast<WPARAM>(std::atoi(step.Word(2).c_str())),
                      0);
@@ -293,7 +325,7 @@ void Run::ExpectBox(const std::string &kind) {
         EXPECT_EQ(box.Icon(), icon->second) << box.caption;
         return;
     }
-    const model::Message message = NamedMessage(kind, dialog_->CurrentScreen());
+    const model::Message message = NamedMessage(kind, screenAtCommand_);
     EXPECT_EQ(box.caption, message.caption);
     EXPECT_EQ(box.text, message.text);
 }
@@ -356,6 +388,8 @@ void Run::Expect(const ScenarioStep &step) {
         const std::string path = step.Rest(2);
         const std::size_t last = path.rfind(' ');
         EXPECT_EQ(fs::exists(Path(path.substr(0, last))), yes(path.substr(last + 1))) << path;
+    } else if (what == "can-undo") {
+        EXPECT_EQ(dialog_->CanUndo(), yes(value));
     } else if (what == "texts-fit") {
         ExpectTextsFit();
     } else if (what == "within") {

@@ -10,6 +10,8 @@
 //   slider <ID> <position>    moves a slider as the keys do
 //   choose <row> <entry>      selects an entry of an axis row's list
 //   select <ID> <index>       selects an item of a list box
+//   focus <ID>                moves the focus as Tab would
+//   key <keys>                a key with Ctrl and Shift as named, "CTRL+Z", "F1"
 //   answer OK|CANCEL|YES|NO   the answer to the next message box
 //   pick <path> | pick-cancel the answer to the next file dialog
 //   modal set <ID> <text> | modal press <ID> | modal no-default | modal close-editor

@@ -49,6 +49,14 @@ void AxisScreen::FromDocument() {
     ShowOrientationPicture();
 }
 
+void AxisScreen::ShowRestored() {
+    Screen::FromDocument();
+    if (!motions_.empty())
+        for (int row = 0; row < model::kRows; ++row)
+            ShowChoice(row);
+    ShowOrientationPicture();
+}
+
 void AxisScreen::Show(bool visible) {
     shown_ = visible;
     ShowControls(screens::kAxisGroup, visible);
@@ -65,8 +73,7 @@ void AxisScreen::Enter() {
     model::ScreenValues &values = doc_.Values();
     const model::AxisScreenLoad load = model::LoadAxisScreen(values.labelPos, values.labelNeg, values.rows);
     motions_ = load.motions;
-    motion_ = load.choices.motion;
-    invert_ = load.choices.invert;
+    doc_.Values().choices = load.choices;
     // A row whose labels were removed has lost its mapping.
     values.rows = load.rows;
 
@@ -83,7 +90,7 @@ void AxisScreen::Enter() {
 bool AxisScreen::TakeSelectedPair(int row) {
     const int selected = Combo(row).Selection();
     if (selected < 0 || selected >= DisplayItemIndex()) return false;
-    motion_[row] = selected;
+    Choices().motion[row] = selected;
     return true;
 }
 
@@ -92,7 +99,8 @@ void AxisScreen::RemoveDisplayItem(int row) const {
 }
 
 void AxisScreen::ShowChoice(int row) const {
-    const model::ShownLabels shown = model::LabelsShown(motions_, motion_[row], invert_[row]);
+    const model::ShownLabels shown =
+        model::LabelsShown(motions_, Choices().motion[row], Choices().invert[row]);
     RemoveDisplayItem(row);
     Combo(row).Insert(DisplayItemIndex(), shown.box);
     Combo(row).Select(DisplayItemIndex());
@@ -117,7 +125,7 @@ void AxisScreen::OnDropDown(int row) {
     // The open list offers the pairs only, the current one highlighted.
     RemoveDisplayItem(row);
     Opposite(row).SetText("");
-    Combo(row).Select(motion_[row]);
+    Combo(row).Select(Choices().motion[row]);
 }
 
 void AxisScreen::OnCloseUp(int row) {
@@ -142,7 +150,7 @@ void AxisScreen::OnSelEndCancel(int row) {
 }
 
 void AxisScreen::OnInvert(int row) {
-    invert_[row] = invert_[row] ? 0 : 1;
+    Choices().invert[row] = Choices().invert[row] ? 0 : 1;
     ShowChoice(row);
     FocusOpposite(row);
 }
@@ -156,7 +164,7 @@ bool AxisScreen::Commit(bool silent) {
     // Before the screen was first entered there is nothing chosen on it, and
     // the committed mapping stands as it is.
     if (motions_.empty()) return true;
-    const model::AxisChoices choices{motion_, invert_};
+    const model::AxisChoices &choices = Choices();
     if (const std::optional<model::CheckFailure> conflict = model::FindAxisConflict(motions_, choices)) {
         if (!silent) ReportCheckFailure(*conflict);
         return false;

@@ -6,8 +6,8 @@
 // read-only edit IDC_AXIS_OPPOSITE_0 + k. Its open list offers the motion
 // list's pairs; closed, the box shows one item more, the display item after
 // the pairs: the label of the direction named beside the box on the picture.
-// The edit shows the other label. motion_ and invert_ always describe what is
-// shown.
+// The edit shows the other label. The document's choices always describe
+// what is shown.
 #ifndef KCG_APP_AXIS_SCREEN_H
 #define KCG_APP_AXIS_SCREEN_H
 
@@ -22,6 +22,7 @@ class AxisScreen : public Screen {
     bool Dispatch(int id, int code) override;
     void FromDocument() override;
     void Show(bool visible) override;
+    void ShowRestored() override;
     // The picture of the ball as mounted is shown once the window draws
     // again, so that it is painted over a fresh background.
     void Shown() override { ShowOrientationPicture(); }
@@ -56,9 +57,10 @@ class AxisScreen : public Screen {
     ui::ComboBox Combo(int row) const { return ui::ComboBox(Item(IDC_AXIS_0 + row)); }
     ui::Edit Opposite(int row) const { return ui::Edit(Item(IDC_AXIS_OPPOSITE_0 + row)); }
 
+    // What the rows show: the document's choices, committed by Commit.
+    model::AxisChoices &Choices() const { return doc_.Values().choices; }
+
     model::MotionList motions_;
-    model::RowInts motion_{};
-    model::RowInts invert_{};
 };
 
 #endif // KCG_APP_AXIS_SCREEN_H

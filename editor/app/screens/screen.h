@@ -29,6 +29,8 @@ class Screen {
     // What the controls show into the document, and the document into the controls.
     virtual void ToDocument();
     virtual void FromDocument();
+    // Shows the screen's values again after undo or redo.
+    virtual void ShowRestored() { Screen::FromDocument(); }
     // Shows one field of the document again (the file name, the revision).
     void Refresh(model::Field field);
 
