@@ -168,6 +168,19 @@
 #define IDC_DEAD_ZONE_4 1742
 #define IDC_DEAD_ZONE_5 1743
 #define IDC_SAVE_AS 1761
+// The values beside each Tuning row (row r = first id + r)
+#define IDC_SCALAR_VALUE_0 1780
+#define IDC_SCALAR_VALUE_1 1781
+#define IDC_SCALAR_VALUE_2 1782
+#define IDC_SCALAR_VALUE_3 1783
+#define IDC_SCALAR_VALUE_4 1784
+#define IDC_SCALAR_VALUE_5 1785
+#define IDC_DEAD_ZONE_VALUE_0 1786
+#define IDC_DEAD_ZONE_VALUE_1 1787
+#define IDC_DEAD_ZONE_VALUE_2 1788
+#define IDC_DEAD_ZONE_VALUE_3 1789
+#define IDC_DEAD_ZONE_VALUE_4 1790
+#define IDC_DEAD_ZONE_VALUE_5 1791
 #define IDC_EXIT 1769
 
 // ---- File Revision Number and Clean KCG Files dialogs

@@ -33,4 +33,14 @@ std::string DeadZoneTipText(int position) {
     return text;
 }
 
+std::string ScalarValueText(int position) {
+    char text[32];
+    std::snprintf(text, sizeof text, "x%.2f", position * 0.02);
+    return text;
+}
+
+std::string DeadZoneValueText(int position) {
+    return std::to_string(position) + "%";
+}
+
 } // namespace model

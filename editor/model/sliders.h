@@ -44,6 +44,11 @@ inline int SnapshotPosition(float value) {
 std::string ScalarTipText(int position);
 std::string DeadZoneTipText(int position);
 
+// The values shown beside a Tuning row, on the scale of the screen's marks:
+// "x1.50" for scalar position 75, "29%" for dead-zone position 29.
+std::string ScalarValueText(int position);
+std::string DeadZoneValueText(int position);
+
 } // namespace model
 
 #endif

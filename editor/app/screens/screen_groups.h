@@ -88,7 +88,19 @@ constexpr int kTuningGroup[] = {IDC_BACK_TUNING,
                                 IDC_SCALAR_MARK_2,
                                 IDC_SCALAR_MARK_3,
                                 IDC_DEAD_ZONE_MARK_0,
-                                IDC_DEAD_ZONE_MARK_100};
+                                IDC_DEAD_ZONE_MARK_100,
+                                IDC_SCALAR_VALUE_0,
+                                IDC_SCALAR_VALUE_1,
+                                IDC_SCALAR_VALUE_2,
+                                IDC_SCALAR_VALUE_3,
+                                IDC_SCALAR_VALUE_4,
+                                IDC_SCALAR_VALUE_5,
+                                IDC_DEAD_ZONE_VALUE_0,
+                                IDC_DEAD_ZONE_VALUE_1,
+                                IDC_DEAD_ZONE_VALUE_2,
+                                IDC_DEAD_ZONE_VALUE_3,
+                                IDC_DEAD_ZONE_VALUE_4,
+                                IDC_DEAD_ZONE_VALUE_5};
 
 // The label rows' combo boxes, row 0 (game axis X) to row 5 (V).
 constexpr int kPositiveLabelIds[] = {IDC_LABEL_X_POS, IDC_LABEL_Y_POS, IDC_LABEL_Z_POS,

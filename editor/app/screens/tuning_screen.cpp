@@ -68,7 +68,8 @@ void TuningScreen::Enter(const model::MotionList &motions) {
         const bool inUse = rows[row].enabled;
         HWND label = Item(IDC_ROW_LABEL_0 + row);
         ui::Static(label).SetText(FittedLabel(label, rows[row].label));
-        for (const int id : {IDC_ROW_LABEL_0 + row, IDC_SCALAR_0 + row, IDC_DEAD_ZONE_0 + row})
+        for (const int id : {IDC_ROW_LABEL_0 + row, IDC_SCALAR_0 + row, IDC_DEAD_ZONE_0 + row,
+                             IDC_SCALAR_VALUE_0 + row, IDC_DEAD_ZONE_VALUE_0 + row})
             ui::Control(Item(id)).Enable(inUse);
     }
 }
@@ -87,4 +88,24 @@ void TuningScreen::OnSuggest(int row) {
 void TuningScreen::OnSliderMoved(HWND slider) const {
     // A tip showing over the slider reads the position it just moved to.
     tips_.Refresh(slider);
+    const int id = GetDlgCtrlID(slider);
+    if (id >= IDC_SCALAR_0 && id <= IDC_SCALAR_5) ShowValues(id - IDC_SCALAR_0);
+    if (id >= IDC_DEAD_ZONE_0 && id <= IDC_DEAD_ZONE_5) ShowValues(id - IDC_DEAD_ZONE_0);
+}
+
+void TuningScreen::ShowValues(int row) const {
+    ui::Static(Item(IDC_SCALAR_VALUE_0 + row))
+        .SetText(model::ScalarValueText(ui::Slider(Item(IDC_SCALAR_0 + row)).Position()));
+    ui::Static(Item(IDC_DEAD_ZONE_VALUE_0 + row))
+        .SetText(model::DeadZoneValueText(ui::Slider(Item(IDC_DEAD_ZONE_0 + row)).Position()));
+}
+
+void TuningScreen::FromDocument() {
+    Screen::FromDocument();
+    for (int row = 0; row < model::kRows; ++row)
+        ShowValues(row);
+}
+
+void TuningScreen::ShowRestored() {
+    FromDocument();
 }

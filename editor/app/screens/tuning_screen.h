@@ -21,9 +21,13 @@ class TuningScreen : public Screen {
     void Enter(const model::MotionList &motions);
     // A slider moved (mouse or keys).
     void OnSliderMoved(HWND slider) const;
+    void FromDocument() override;
+    void ShowRestored() override;
 
   private:
     void OnSuggest(int row);
+    // The numbers beside the row follow its sliders.
+    void ShowValues(int row) const;
 
     const ui::ToolTip &tips_;
 };

@@ -31,3 +31,14 @@ TEST(Sliders, TruncateTowardZeroAndNeverOverflow) {
     EXPECT_EQ(ScalarPosition(1e30f), INT_MAX);
     EXPECT_EQ(ScalarPosition(-std::numeric_limits<float>::infinity()), INT_MIN);
 }
+
+TEST(Sliders, ValuesBesideTheRowsReadOnTheMarksScale) {
+    const struct {
+        int position;
+        const char *scalar, *deadZone;
+    } cases[] = {{0, "x0.00", "0%"}, {29, "x0.58", "29%"}, {50, "x1.00", "50%"}, {150, "x3.00", "150%"}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(ScalarValueText(c.position), c.scalar);
+        EXPECT_EQ(DeadZoneValueText(c.position), c.deadZone);
+    }
+}
