@@ -268,9 +268,12 @@ void tl::SpanValue(const char *position, ValueSpan *span) {
     }
     SpanRecorder recorder{*span, {}};
     WalkList(first, recorder, INT_MAX);
-    // The outer "}" of a list of groups closes the value when it is there.
+    // The outer "}" of a list of groups closes the value; the end of the text
+    // in its place cuts the list short.
     const char *after = SkipSpace(span->end);
-    if (*first == '{' && span->closed && *after == '}') span->end = after + 1;
+    if (*first != '{' || !span->closed) return;
+    if (*after == '}') span->end = after + 1;
+    if (*after == '\0') span->closed = false;
 }
 
 extern "C" {
