@@ -72,9 +72,17 @@ const char *LintCheckName(TlLintCheck check) {
 
 namespace {
 
+// Text from the file on one line, so that each warning stays one line.
+std::string OneLine(const char *text) {
+    std::string shown = text;
+    for (char &c : shown)
+        if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+    return shown;
+}
+
 // An item as the file has it, shortened to what fits a message line.
 std::string Quoted(const char *text) {
-    std::string shown = text;
+    std::string shown = OneLine(text);
     if (shown.size() > 40) shown = shown.substr(0, 37) + "...";
     return "'" + shown + "'";
 }
@@ -96,9 +104,10 @@ std::string LintMessage(const TlLintNote &note) {
     const std::string line = std::to_string(note.otherLine);
     switch (note.check) {
     case TL_LINT_RUNS_ON:
-        return (note.count != 0 ? "the list of " + keyword + " is still open at the end of its line"
-                                : keyword + " has no value on its line") +
-               " and takes in line " + line + ": " + Quoted(note.text);
+        return (note.count != 0
+                    ? "the list of " + keyword + " is not closed before line " + line + " and takes it in"
+                    : keyword + " has no value on its line and takes line " + line) +
+               ": " + Quoted(note.text);
     case TL_LINT_CUT_SHORT:
         return "the file ends inside the value of " + keyword + " (no closing '}')";
     case TL_LINT_UNKNOWN_KEYWORD:
@@ -108,11 +117,11 @@ std::string LintMessage(const TlLintNote &note) {
         return keyword + " belongs in [" + note.expected + "], not " + Section(note.section) +
                "; it is ignored here";
     case TL_LINT_UNKNOWN_SECTION:
-        return "unknown section [" + std::string(note.section) + "]; its entries are ignored";
+        return "unknown section [" + OneLine(note.section) + "]; its entries are ignored";
     case TL_LINT_DUPLICATE_KEYWORD:
         return keyword + " again in " + Section(note.section) + "; the first one (line " + line + ") counts";
     case TL_LINT_DUPLICATE_SECTION:
-        return "[" + std::string(note.section) + "] again; only the first one (line " + line + ") is read";
+        return "[" + OneLine(note.section) + "] again; only the first one (line " + line + ") is read";
     case TL_LINT_BAD_VALUE:
         if (note.text[0] == '\0')
             return keyword + ": needs " + std::to_string(note.used) + " " + note.expected + ", has " +
