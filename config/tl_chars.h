@@ -31,6 +31,29 @@ inline const char *LineEnd(const char *p) {
     return newline != nullptr ? newline : p + std::strlen(p);
 }
 
+/* The length of the keyword that starts a keyword line ("KEYWORD =", blanks
+ * allowed before "="), or 0 when the line at p is no keyword line. */
+inline size_t KeywordLength(const char *p) {
+    if (*p == '"' || *p == ';' || *p == '{' || *p == '[') return 0;
+    size_t length = 0;
+    while (p[length] != '\0' && p[length] != '=' && !IsSpace(p[length]))
+        ++length;
+    return length > 0 && *SkipSpace(p + length) == '=' ? length : 0;
+}
+
+/* Calls visit(line) for every line from p that the keyword scan looks at
+ * (comments and list continuations starting with a quote or "{" are not),
+ * up to the next header. Returns the header's "[" or the end of the text. */
+template <typename Visit> const char *ForEachKeywordLine(const char *p, Visit &&visit) {
+    for (;;) {
+        p = SkipSpace(p);
+        const char first = *p;
+        if (first == '\0' || first == '[') return p;
+        if (first != '"' && first != ';' && first != '{') visit(p);
+        p = SkipLine(p);
+    }
+}
+
 } // namespace tl
 
 #endif

@@ -72,14 +72,7 @@ class KeywordTable {
     // lines is scratch space, reused from table to table.
     KeywordTable(const char *start, std::vector<const char *> &lines) : start_(start) {
         lines.clear();
-        const char *p = start;
-        for (;;) {
-            p = SkipSpace(p);
-            char first = *p;
-            if (first == '\0' || first == '[') break;
-            if (first != '"' && first != ';' && first != '{') lines.push_back(p);
-            p = SkipLine(p);
-        }
+        tl::ForEachKeywordLine(start, [&lines](const char *line) { lines.push_back(line); });
         size_t capacity = 16;
         while (capacity < 2 * lines.size())
             capacity *= 2;
@@ -209,21 +202,32 @@ void TlIndexFree(TlTextIndex *index) {
     delete index;
 }
 
-int TlIndexFindEntry(TlTextIndex *index, const char *keyword, const char *section, TlValue *value) {
-    if (value == nullptr) return 0;
-    value->groupCount = 0;
-    value->groups = nullptr;
+int TlIndexFindKeyword(TlTextIndex *index, const char *keyword, const char *section, const char **position) {
+    *position = nullptr;
     if (index == nullptr || keyword == nullptr) return 0;
-    const char *position = nullptr;
     try {
         const char *cursor = index->SectionCursor(section);
         if (cursor == nullptr) return 0;
-        position = index->FindKeyword(keyword, cursor);
+        *position = index->FindKeyword(keyword, cursor);
     } catch (const std::bad_alloc &) {
         return kOutOfMemory;
     }
-    if (position == nullptr) return 0;
-    int parsed = TlParseValue(position, value);
+    return *position != nullptr ? 1 : 0;
+}
+
+int TlIndexFindEntry(TlTextIndex *index, const char *keyword, const char *section, TlValue *value) {
+    const char *position = nullptr;
+    return TlIndexParseEntry(index, keyword, section, value, &position);
+}
+
+int TlIndexParseEntry(TlTextIndex *index, const char *keyword, const char *section, TlValue *value,
+                      const char **position) {
+    if (value == nullptr) return 0;
+    value->groupCount = 0;
+    value->groups = nullptr;
+    int found = TlIndexFindKeyword(index, keyword, section, position);
+    if (found != 1) return found;
+    int parsed = TlParseValue(*position, value);
     if (parsed == kOutOfMemory) return kOutOfMemory;
     if (parsed != 0) return 0;
     return TlAcceptValue(value);

@@ -9,10 +9,13 @@
 
 #include "tl_alloc.h"
 #include "tl_chars.h"
+#include "tl_diag.h"
 
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -63,8 +66,8 @@ template <typename OnItem> const char *WalkGroup(const char *p, bool *closed, On
 
 // Walks the groups of a brace list from p, just after its opening "{" and the
 // whitespace after it, calling sink.Item(begin, end) for each item and
-// sink.EndGroup() or sink.DropGroup() after each group. Returns the number of
-// groups kept.
+// sink.EndGroup() or sink.DropGroup() after each group, and sink.End(end,
+// closed) once with where the walk stopped. Returns the number of groups kept.
 //
 // A flat list is one group. In a list of groups a group counts only once its
 // "}" is seen (a group cut off by the end of the text is dropped), and another
@@ -81,14 +84,21 @@ template <typename Sink> int WalkList(const char *p, Sink &sink, int maxGroups) 
             WalkGroup(p, &closed, [&sink](const char *begin, const char *end) { sink.Item(begin, end); });
         if (ofGroups && !closed) {
             sink.DropGroup();
+            sink.End(after, false);
             return groupCount;
         }
         sink.EndGroup();
         ++groupCount;
-        if (!ofGroups || groupCount == maxGroups) return groupCount;
+        if (!ofGroups || groupCount == maxGroups) {
+            sink.End(after, closed);
+            return groupCount;
+        }
         const char *next = SkipSpace(after);
         if (*next == ',') next = SkipSpace(next + 1);
-        if (*next != '{') return groupCount;
+        if (*next != '{') {
+            sink.End(after, true);
+            return groupCount;
+        }
         p = after;
     }
 }
@@ -115,6 +125,7 @@ struct ValueSize {
         groupItems = 0;
         groupChars = 0;
     }
+    void End(const char *, bool) {}
 };
 
 // The second walk: fills a value that lives in one heap block, the group
@@ -153,6 +164,7 @@ class ValueBlock {
     }
     void EndGroup() { ++group_; }
     void DropGroup() {}
+    void End(const char *, bool) {}
 
   private:
     TlValueGroup *groups_ = nullptr;
@@ -222,7 +234,47 @@ void NormalizeItem(char *item) {
     RemoveEscapes(item);
 }
 
+// Records where each item of a value stands, for the lint.
+struct SpanRecorder {
+    tl::ValueSpan &span;
+    std::vector<tl::ValueSpan::Item> group;
+
+    void Item(const char *begin, const char *end) { group.push_back({begin, end}); }
+    void EndGroup() {
+        span.groups.push_back(std::move(group));
+        group.clear();
+    }
+    void DropGroup() { group.clear(); }
+    void End(const char *end, bool closed) {
+        span.end = end;
+        span.closed = closed;
+    }
+};
+
 } // namespace
+
+void tl::SpanValue(const char *position, ValueSpan *span) {
+    const char *p = SkipSpace(position);
+    span->begin = p;
+    if (*p != '{') {
+        span->end = TrimEnd(p, tl::LineEnd(p));
+        span->groups.push_back({{p, span->end}});
+        return;
+    }
+    const char *first = SkipSpace(p + 1);
+    if (*first == '}') {
+        span->end = first + 1;
+        return;
+    }
+    SpanRecorder recorder{*span, {}};
+    WalkList(first, recorder, INT_MAX);
+    // The outer "}" of a list of groups closes the value; the end of the text
+    // in its place cuts the list short.
+    const char *after = SkipSpace(span->end);
+    if (*first != '{' || !span->closed) return;
+    if (*after == '}') span->end = after + 1;
+    if (*after == '\0') span->closed = false;
+}
 
 extern "C" {
 

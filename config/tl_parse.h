@@ -61,6 +61,13 @@ void TlIndexFree(TlTextIndex *index);
 /* As TlFindEntry, but returns -2 when memory ran out instead of 0, so that
  * the reader fails rather than taking the keyword as absent. */
 int TlIndexFindEntry(TlTextIndex *index, const char *keyword, const char *section, TlValue *value);
+/* As TlIndexFindEntry, and sets *position to just after the keyword's "="
+ * when the keyword is there (with or without a usable value), else null. */
+int TlIndexParseEntry(TlTextIndex *index, const char *keyword, const char *section, TlValue *value,
+                      const char **position);
+/* Sets *position as TlIndexParseEntry does, without parsing the value.
+ * Returns 1 found, 0 not, -2 out of memory. */
+int TlIndexFindKeyword(TlTextIndex *index, const char *keyword, const char *section, const char **position);
 
 /* Reads text (the whole file followed by two NUL bytes) into *cfg as
  * TlReadConfigFile does after loading the file. useIndex 0 makes every lookup

@@ -18,6 +18,8 @@
 #include "tl_api.h"
 #include "tl_curve.h"
 #include "tl_defs.h"
+#include "tl_diag.h"
+#include "tl_lint.h"
 #include "tl_number.h"
 #include "tl_parse.h"
 
@@ -26,11 +28,14 @@ namespace {
 // ---- Looking keywords up --------------------------------------------------
 
 // Looks keywords up in one text, through the text index or by rescanning,
-// and holds the value of the most recent lookup until the next one.
+// and holds the value of the most recent lookup until the next one. With
+// diagnostics (always through the index) it tells them every lookup, which
+// items the reader used and what it could not use as written.
 class Lookup {
   public:
-    Lookup(const char *text, bool useIndex)
-        : text_(text), index_(useIndex ? TlIndexCreate(text) : nullptr), value_{0, nullptr} {
+    Lookup(const char *text, bool useIndex, tl::Diagnostics *diagnostics = nullptr)
+        : text_(text), index_(useIndex ? TlIndexCreate(text) : nullptr), value_{0, nullptr},
+          diagnostics_(diagnostics) {
         if (useIndex && index_ == nullptr) noMemory_ = true;
     }
     ~Lookup() {
@@ -46,8 +51,10 @@ class Lookup {
         TlFreeValue(&value_);
         if (noMemory_) return false;
         if (index_ == nullptr) return TlFindEntry(keyword, section, text_, &value_) == 1;
-        int found = TlIndexFindEntry(index_, keyword, section, &value_);
+        const char *position = nullptr;
+        int found = TlIndexParseEntry(index_, keyword, section, &value_, &position);
         if (found == -2) noMemory_ = true;
+        if (diagnostics_ != nullptr) diagnostics_->Looked(keyword, section, found == 1 ? position : nullptr);
         return found == 1;
     }
 
@@ -61,15 +68,42 @@ class Lookup {
 
     int groups() const { return value_.groupCount; }
     int items(int group) const { return value_.groups[group].count; }
-    const char *item(int group, int position) const { return value_.groups[group].items[position]; }
+    const char *item(int group, int position) const {
+        if (diagnostics_ != nullptr) diagnostics_->Touch(group, position);
+        return value_.groups[group].items[position];
+    }
     // The first group is the whole value of a single item or a flat list.
     int firstCount() const { return items(0); }
     const char *first(int position = 0) const { return item(0, position); }
+
+    // ---- What the diagnostics hear; nothing without them.
+    // Item (group, position) is not what the reader wants (expected says what is).
+    void bad(int group, int position, const char *expected) const {
+        if (diagnostics_ != nullptr) diagnostics_->BadItem(group, position, expected);
+    }
+    // The value (or one group of it) holds count values where needed are
+    // wanted, and is not used.
+    void wrongCount(int count, int needed, int group = -1, const char *what = "values") const {
+        if (diagnostics_ != nullptr) diagnostics_->WrongCount(count, needed, group, what);
+    }
+    void clamped(int group, int position, double from, double to) const {
+        if (diagnostics_ != nullptr && from != to) diagnostics_->Clamped(group, position, from, to);
+    }
+    // The reader looked at every item, though it used none on its own.
+    void usedAll() const {
+        if (diagnostics_ != nullptr) diagnostics_->TouchAll();
+    }
+    void truncated(int group, int position, int length, int kept) const {
+        if (diagnostics_ != nullptr) diagnostics_->Truncated(group, position, length, kept);
+    }
+    // Copies item (group, position) into a text member of capacity bytes.
+    void copyText(int group, int position, char *target, size_t capacity) const;
 
   private:
     const char *text_;
     TlTextIndex *index_;
     TlValue value_;
+    tl::Diagnostics *diagnostics_;
     bool noMemory_ = false;
 };
 
@@ -99,6 +133,14 @@ void copyBounded(char *target, size_t capacity, const char *source) {
     target[length] = '\0';
 }
 
+void Lookup::copyText(int group, int position, char *target, size_t capacity) const {
+    const char *source = item(group, position);
+    copyBounded(target, capacity, source);
+    size_t length = std::strlen(source);
+    if (length >= capacity)
+        truncated(group, position, static_cast<int>(length), static_cast<int>(capacity - 1));
+}
+
 char *copyString(const char *source) {
     size_t size = std::strlen(source) + 1;
     char *copy = static_cast<char *>(tl::Malloc(size));
@@ -106,16 +148,20 @@ char *copyString(const char *source) {
     return copy;
 }
 
-void scanInt(const char *item, int32_t *member) {
+bool scanInt(const char *item, int32_t *member) {
     int number;
-    if (std::sscanf(item, "%d", &number) == 1) *member = number;
+    if (std::sscanf(item, "%d", &number) != 1) return false;
+    *member = number;
+    return true;
 }
 
 // Not-a-number is refused: no member of the record can use it, and it would
 // slip through every clamp.
-void scanFloat(const char *item, float *member) {
+bool scanFloat(const char *item, float *member) {
     float number;
-    if (TlScanFloat(item, &number) && !std::isnan(number)) *member = number;
+    if (!TlScanFloat(item, &number) || std::isnan(number)) return false;
+    *member = number;
+    return true;
 }
 
 // Returns how many of the two numbers converted; 0 means the value is not a version.
@@ -128,21 +174,36 @@ int scanVersion(const char *item, int32_t *major, int32_t *minor) {
 }
 
 // Items are upper-cased by the scanner, so a mask written 0x1f arrives as 0X1F.
-void scanMask(const char *item, int32_t *member) {
+bool scanMask(const char *item, int32_t *member) {
     unsigned int bits;
-    if (std::sscanf(item, "0X%X", &bits) == 1) *member = static_cast<int32_t>(bits);
+    if (std::sscanf(item, "0X%X", &bits) != 1) return false;
+    *member = static_cast<int32_t>(bits);
+    return true;
+}
+
+const char *const kNumber = "a number";
+
+void readFloat(const Lookup &look, int group, int position, float *member) {
+    if (!scanFloat(look.item(group, position), member)) look.bad(group, position, kNumber);
+}
+
+void readInt(const Lookup &look, int group, int position, int32_t *member) {
+    if (!scanInt(look.item(group, position), member)) look.bad(group, position, "a whole number");
 }
 
 void scanFloats(const Lookup &look, float *members, int most) {
     int count = look.firstCount() < most ? look.firstCount() : most;
     for (int k = 0; k < count; ++k)
-        scanFloat(look.first(k), &members[k]);
+        readFloat(look, 0, k, &members[k]);
 }
 
 // Sets *member to the index of the first item in table; unchanged when absent.
-void scanWord(const Lookup &look, const char *const *table, int count, int32_t *member) {
+void scanWord(const Lookup &look, const char *const *table, int count, int32_t *member, const char *words) {
     int index = TlWordIndex(table, count, look.first());
-    if (index >= 0) *member = index;
+    if (index >= 0)
+        *member = index;
+    else
+        look.bad(0, 0, words);
 }
 
 // ---- [VERSION] and [IDENTIFICATION] ---------------------------------------
@@ -195,7 +256,7 @@ Outcome readRequired(TlConfig &cfg, Lookup &look) {
 
     if (!look.find("APPLICATION_NAME", TL_SECTION_IDENTIFICATION) || look.first()[0] == '\0')
         return missingEntry(look, TL_ENTRY_APPLICATION_NAME);
-    copyBounded(cfg.applicationName, sizeof cfg.applicationName, look.first());
+    look.copyText(0, 0, cfg.applicationName, sizeof cfg.applicationName);
 
     if (!look.find("OWNER", TL_SECTION_IDENTIFICATION)) return missingEntry(look, TL_ENTRY_OWNER);
     cfg.owner = TlWordIndex(TlOwnerWords, 3, look.first());
@@ -209,9 +270,11 @@ Outcome readRequired(TlConfig &cfg, Lookup &look) {
 
 void readIdentification(TlConfig &cfg, Lookup &look) {
     const char *section = TL_SECTION_IDENTIFICATION;
-    if (look.find("LEVEL", section)) scanWord(look, TlLevelWords, 3, &cfg.level);
-    if (look.find("ORIENTATION", section)) scanWord(look, TlOrientationWords, 2, &cfg.orientation);
-    if (look.find("DRIVER_TYPE", section)) copyBounded(cfg.driverType, sizeof cfg.driverType, look.first());
+    if (look.find("LEVEL", section))
+        scanWord(look, TlLevelWords, 3, &cfg.level, "BEGINNER, INTERMEDIATE or EXPERT");
+    if (look.find("ORIENTATION", section))
+        scanWord(look, TlOrientationWords, 2, &cfg.orientation, "HORIZONTAL or VERTICAL");
+    if (look.find("DRIVER_TYPE", section)) look.copyText(0, 0, cfg.driverType, sizeof cfg.driverType);
 }
 
 // ---- [CONFIGURATION] --------------------------------------------------------
@@ -240,7 +303,10 @@ void readCustom(TlConfig &cfg, Lookup &look) {
 
 void readConfiguration(TlConfig &cfg, Lookup &look) {
     const char *section = TL_SECTION_CONFIGURATION;
-    if (look.find("HIDE_FILE", section)) cfg.hideFile = std::strcmp(look.first(), "TRUE") == 0 ? 1 : 0;
+    if (look.find("HIDE_FILE", section)) {
+        cfg.hideFile = std::strcmp(look.first(), "TRUE") == 0 ? 1 : 0;
+        if (!cfg.hideFile && std::strcmp(look.first(), "FALSE") != 0) look.bad(0, 0, "TRUE or FALSE");
+    }
 
     struct {
         const char *keyword;
@@ -259,7 +325,8 @@ void readConfiguration(TlConfig &cfg, Lookup &look) {
         if (cfg.commandLine == nullptr) look.failMemory();
     }
     readCustom(cfg, look);
-    if (look.find("SHOW_INSTRUCTIONS", section)) scanWord(look, TlShowWords, 3, &cfg.showInstructions);
+    if (look.find("SHOW_INSTRUCTIONS", section))
+        scanWord(look, TlShowWords, 3, &cfg.showInstructions, "FALSE, TRUE or NEVER");
 }
 
 // ---- [TUNING] -------------------------------------------------------------
@@ -269,14 +336,14 @@ void readLabelsAndLimits(TlConfig &cfg, Lookup &look) {
     for (int n = 0; n < TL_AXES; ++n) {
         const char *number = TlButtonSlotNames[n]; // "1".."6"
         if (look.find(Keyword("MOTION_LABEL_", number, "_POS"), section))
-            copyBounded(cfg.motionLabelPos[n], TL_LABEL_SIZE, look.first());
+            look.copyText(0, 0, cfg.motionLabelPos[n], TL_LABEL_SIZE);
         if (look.find(Keyword("MOTION_LABEL_", number, "_NEG"), section))
-            copyBounded(cfg.motionLabelNeg[n], TL_LABEL_SIZE, look.first());
+            look.copyText(0, 0, cfg.motionLabelNeg[n], TL_LABEL_SIZE);
     }
     for (int n = 0; n < TL_AXES; ++n) {
         const char *number = TlButtonSlotNames[n]; // "1".."6"
-        if (look.find(Keyword("APP_MIN_", number), section)) scanFloat(look.first(), &cfg.appMin[n]);
-        if (look.find(Keyword("APP_MAX_", number), section)) scanFloat(look.first(), &cfg.appMax[n]);
+        if (look.find(Keyword("APP_MIN_", number), section)) readFloat(look, 0, 0, &cfg.appMin[n]);
+        if (look.find(Keyword("APP_MAX_", number), section)) readFloat(look, 0, 0, &cfg.appMax[n]);
     }
 }
 
@@ -285,21 +352,30 @@ void readHighPassFilters(TlConfig &cfg, Lookup &look) {
     for (int set = 0; set < TL_SETS; ++set) {
         if (!look.find(Keyword("HPFM_", TlSetNames[set]), TL_SECTION_TUNING)) continue;
         cfg.highPassFilter[set] = 0;
-        if (look.firstCount() < 5) continue;
-        for (int k = 0; k < 5; ++k)
-            if (std::strcmp(look.first(k), "ON") == 0) cfg.highPassFilter[set] |= 1 << k;
+        if (look.firstCount() < 5) {
+            look.wrongCount(look.firstCount(), 5, -1, "flags");
+            continue;
+        }
+        for (int k = 0; k < 5; ++k) {
+            if (std::strcmp(look.first(k), "ON") == 0)
+                cfg.highPassFilter[set] |= 1 << k;
+            else if (std::strcmp(look.first(k), "OFF") != 0)
+                look.bad(0, k, "ON or OFF");
+        }
     }
     cfg.highPassFilterCurrent = cfg.highPassFilter[TL_SET_BEG_USER + cfg.level];
 }
 
 // Fills one button table from the groups of exactly three items, in order.
-// store converts the third item into the entry.
+// store converts the third item (of group g) into the entry.
 template <typename Entry, typename Store>
 void readButtonTable(Lookup &look, const char *keyword, Entry **table, int32_t *count, Store store) {
     if (!look.find(keyword, TL_SECTION_TUNING)) return;
     int usable = 0;
-    for (int g = 0; g < look.groups(); ++g)
+    for (int g = 0; g < look.groups(); ++g) {
         if (look.items(g) == 3) ++usable;
+        if (look.items(g) != 3) look.wrongCount(look.items(g), 3, g);
+    }
     if (usable == 0) return;
     // Zero-filled, so a third item that does not convert stores 0.
     auto *entries = static_cast<Entry *>(tl::Calloc(usable, sizeof(Entry)));
@@ -311,34 +387,40 @@ void readButtonTable(Lookup &look, const char *keyword, Entry **table, int32_t *
     *count = usable;
     for (int g = 0; g < look.groups(); ++g) {
         if (look.items(g) != 3) continue;
-        copyBounded(entries->name, sizeof entries->name, look.item(g, 0));
-        copyBounded(entries->label, sizeof entries->label, look.item(g, 1));
-        store(*entries, look.item(g, 2));
+        look.copyText(g, 0, entries->name, sizeof entries->name);
+        look.copyText(g, 1, entries->label, sizeof entries->label);
+        store(*entries, look, g);
         ++entries;
     }
 }
 
 void readButtonTables(TlConfig &cfg, Lookup &look) {
     readButtonTable(look, "BUTTON_MASKS", &cfg.buttonMasks, &cfg.buttonMaskCount,
-                    [](TlButtonMask &entry, const char *item) { scanMask(item, &entry.mask); });
-    readButtonTable(look, "BUTTON_NUMBERS", &cfg.buttonNumbers, &cfg.buttonNumberCount,
-                    [](TlButtonNumber &entry, const char *item) { scanInt(item, &entry.number); });
+                    [](TlButtonMask &entry, const Lookup &look, int g) {
+                        if (!scanMask(look.item(g, 2), &entry.mask)) look.bad(g, 2, "a mask such as 0x4");
+                    });
     readButtonTable(
-        look, "BUTTON_CHARACTERS", &cfg.buttonCharacters, &cfg.buttonCharacterCount,
-        [](TlButtonCharacter &entry, const char *item) { copyBounded(entry.text, sizeof entry.text, item); });
+        look, "BUTTON_NUMBERS", &cfg.buttonNumbers, &cfg.buttonNumberCount,
+        [](TlButtonNumber &entry, const Lookup &look, int g) { readInt(look, g, 2, &entry.number); });
+    readButtonTable(look, "BUTTON_CHARACTERS", &cfg.buttonCharacters, &cfg.buttonCharacterCount,
+                    [](TlButtonCharacter &entry, const Lookup &look, int g) {
+                        look.copyText(g, 2, entry.text, sizeof entry.text);
+                    });
 }
 
 // ---- Device sections ------------------------------------------------------
 
 // Six characters, padded with '-'; any character other than a ball axis
 // letter becomes '-'. Lower case means inverted.
-void decodeAxisMap(TlAxisMap &map, const char *item) {
+void decodeAxisMap(TlAxisMap &map, const Lookup &look) {
+    const char *item = look.first();
     size_t length = 0;
     while (length < TL_AXES && item[length] != '\0')
         ++length;
     std::memcpy(map.letters, item, length);
     std::memset(map.letters + length, '-', TL_AXES - length);
     map.letters[TL_AXES] = '\0';
+    bool strange = false;
     for (int i = 0; i < TL_AXES; ++i) {
         map.axis[i] = TL_AXIS_NONE;
         map.invert[i] = 0;
@@ -350,8 +432,13 @@ void decodeAxisMap(TlAxisMap &map, const char *item) {
                 map.invert[i] = map.letters[i] == lower ? 1 : 0;
             }
         }
-        if (map.axis[i] == TL_AXIS_NONE) map.letters[i] = '-';
+        if (map.axis[i] == TL_AXIS_NONE) {
+            if (map.letters[i] != '-') strange = true;
+            map.letters[i] = '-';
+        }
     }
+    if (strange) look.bad(0, 0, "six of the letters XYZRUV (lower case inverted) or -");
+    if (item[length] != '\0') look.truncated(0, 0, static_cast<int>(std::strlen(item)), TL_AXES);
 }
 
 void readAxisMaps(TlConfig &cfg, Lookup &look, int d) {
@@ -365,13 +452,17 @@ void readAxisMaps(TlConfig &cfg, Lookup &look, int d) {
         {"AXIS_MAP_VRT_USER", &TlConfig::axisMapVrtUser},
     };
     for (const auto &entry : axisMaps)
-        if (look.find(entry.keyword, TlDeviceNames[d])) decodeAxisMap((cfg.*entry.maps)[d], look.first());
+        if (look.find(entry.keyword, TlDeviceNames[d])) decodeAxisMap((cfg.*entry.maps)[d], look);
     cfg.currentAxisMap[d] = cfg.orientation == TL_VERTICAL ? &cfg.axisMapVrtUser[d] : &cfg.axisMapHrzUser[d];
 }
 
 // Finds name in the three button tables. A later table's match wins, so a
-// name in both the mask and the character table maps to the character.
-void matchButtonName(const TlConfig &cfg, const char *name, int32_t *source, int32_t *index) {
+// name in both the mask and the character table maps to the character. A name
+// in no table leaves source and index as they were.
+void matchButtonName(const TlConfig &cfg, const Lookup &look, int32_t *source, int32_t *index) {
+    const char *name = look.first(0);
+    const int32_t before = *source;
+    *source = TL_SOURCE_UNDEFINED - 1; // no table's value: tells whether any matched
     for (int k = 0; k < cfg.buttonMaskCount; ++k) {
         if (std::strcmp(cfg.buttonMasks[k].name, name) == 0) {
             *source = TL_SOURCE_MASK;
@@ -393,6 +484,21 @@ void matchButtonName(const TlConfig &cfg, const char *name, int32_t *source, int
             break;
         }
     }
+    if (*source == TL_SOURCE_UNDEFINED - 1) {
+        *source = before;
+        look.bad(0, 0, "a button of BUTTON_MASKS, BUTTON_NUMBERS or BUTTON_CHARACTERS");
+    }
+}
+
+// A percentage or rate: its absolute value, percentages cut to 100.
+void readMagnitude(const Lookup &look, int position, float *member, float most) {
+    if (!scanFloat(look.first(position), member)) {
+        look.bad(0, position, kNumber);
+        return;
+    }
+    const float given = *member;
+    *member = std::fabs(given) > most ? most : std::fabs(given);
+    look.clamped(0, position, given, *member);
 }
 
 float clampPercent(float value) {
@@ -405,34 +511,44 @@ float clampPercent(float value) {
 void decodeMotionMap(const TlConfig &cfg, const Lookup &look, TlMotionMap &map) {
     if (look.firstCount() == 1) {
         map.source = std::strcmp(look.first(), "AXIS") == 0 ? TL_SOURCE_AXIS : TL_SOURCE_UNDEFINED;
+        if (map.source == TL_SOURCE_UNDEFINED && std::strcmp(look.first(), "UNDEFINED") != 0)
+            look.bad(0, 0, "AXIS or UNDEFINED");
         return;
     }
     int count = look.firstCount();
-    matchButtonName(cfg, look.first(0), &map.source, &map.index);
+    matchButtonName(cfg, look, &map.source, &map.index);
     const char *word = look.first(1);
+    const float most = 100.0f, any = HUGE_VALF;
     if (std::strcmp(word, "SINGLE") == 0 || std::strcmp(word, "HOLD") == 0) {
         map.function = word[0] == 'S' ? TL_FUNCTION_SINGLE : TL_FUNCTION_HOLD;
         if (count < 4) {
             map.source = TL_SOURCE_UNDEFINED;
+            look.wrongCount(count, 4);
         } else {
-            scanFloat(look.first(2), &map.percent1);
-            scanFloat(look.first(3), &map.percent2);
+            readMagnitude(look, 2, &map.percent1, most);
+            readMagnitude(look, 3, &map.percent2, most);
         }
     } else if (std::strcmp(word, "REPEAT_FEATHERED") == 0) {
         map.function = TL_FUNCTION_REPEAT_FEATHERED;
-        if (count < 3)
+        if (count < 3) {
             map.source = TL_SOURCE_UNDEFINED;
-        else
-            scanFloat(look.first(2), &map.rate);
+            look.wrongCount(count, 3);
+        } else {
+            readMagnitude(look, 2, &map.rate, any);
+        }
     } else if (std::strcmp(word, "REPEAT_CONSTANT") == 0) {
         map.function = TL_FUNCTION_REPEAT_CONSTANT;
         if (count < 5) {
             map.source = TL_SOURCE_UNDEFINED;
+            look.wrongCount(count, 5);
         } else {
-            scanFloat(look.first(2), &map.percent1);
-            scanFloat(look.first(3), &map.percent2);
-            scanFloat(look.first(4), &map.rate);
+            readMagnitude(look, 2, &map.percent1, most);
+            readMagnitude(look, 3, &map.percent2, most);
+            readMagnitude(look, 4, &map.rate, any);
         }
+    } else {
+        look.bad(0, 1, "HOLD, SINGLE, REPEAT_FEATHERED or REPEAT_CONSTANT");
+        look.usedAll();
     }
     map.percent1 = clampPercent(map.percent1);
     map.percent2 = clampPercent(map.percent2);
@@ -462,9 +578,10 @@ void readMotionMaps(TlConfig &cfg, Lookup &look, int d) {
 void decodeButtonMap(const TlConfig &cfg, const Lookup &look, TlButtonMap &button) {
     if (look.firstCount() == 1) {
         button.source = TL_SOURCE_UNDEFINED;
+        if (std::strcmp(look.first(), "UNDEFINED") != 0) look.bad(0, 0, "UNDEFINED or { name, function }");
         return;
     }
-    matchButtonName(cfg, look.first(0), &button.source, &button.index);
+    matchButtonName(cfg, look, &button.source, &button.index);
     const char *word = look.first(1);
     if (std::strcmp(word, "HOLD") == 0) {
         button.function = TL_FUNCTION_HOLD;
@@ -474,10 +591,14 @@ void decodeButtonMap(const TlConfig &cfg, const Lookup &look, TlButtonMap &butto
         button.function = TL_FUNCTION_REPEAT_CONSTANT;
         if (look.firstCount() < 3) {
             button.source = TL_SOURCE_UNDEFINED;
+            look.wrongCount(look.firstCount(), 3);
         } else {
-            scanFloat(look.first(2), &button.rate);
+            readMagnitude(look, 2, &button.rate, HUGE_VALF);
             button.rate = std::fabs(button.rate);
         }
+    } else {
+        look.bad(0, 1, "HOLD, SINGLE or REPEAT_CONSTANT");
+        look.usedAll();
     }
 }
 
@@ -500,17 +621,24 @@ float clampTo(float value, float low, float high) {
 // The file order is NegMax, NegMin, PosMin, PosMax. Afterwards
 // -1 <= negMax <= negMin <= 0 <= posMin <= posMax <= 1.
 void decodeNullRegion(const Lookup &look, TlNullRegion &region) {
-    if (look.firstCount() != 4) return;
-    scanFloat(look.first(0), &region.negMax);
-    scanFloat(look.first(1), &region.negMin);
-    scanFloat(look.first(2), &region.posMin);
-    scanFloat(look.first(3), &region.posMax);
+    if (look.firstCount() != 4) {
+        look.wrongCount(look.firstCount(), 4);
+        return;
+    }
+    float *const members[4] = {&region.negMax, &region.negMin, &region.posMin, &region.posMax};
+    float given[4];
+    for (int k = 0; k < 4; ++k) {
+        readFloat(look, 0, k, members[k]);
+        given[k] = *members[k];
+    }
     region.negMax = clampTo(region.negMax, -1.0f, 0.0f);
     region.negMin = clampTo(region.negMin, -1.0f, 0.0f);
     region.posMin = clampTo(region.posMin, 0.0f, 1.0f);
     region.posMax = clampTo(region.posMax, 0.0f, 1.0f);
     if (region.negMin < region.negMax) region.negMin = region.negMax;
     if (region.posMin > region.posMax) region.posMin = region.posMax;
+    for (int k = 0; k < 4; ++k)
+        look.clamped(0, k, given[k], *members[k]);
 }
 
 void readNullRegions(TlConfig &cfg, Lookup &look, int d) {
@@ -535,7 +663,7 @@ void readScalarsAndSensitivity(TlConfig &cfg, Lookup &look, int d) {
         if (look.find(Keyword("SENS_", TlSetNames[set]), section))
             scanFloats(look, cfg.sensitivity[set][d], TL_SENS_VALUES);
     cfg.currentSensitivity[d] = cfg.sensitivity[TL_SET_BEG_USER + cfg.level][d];
-    if (look.find("SAMPLING_FREQUENCY", section)) scanInt(look.first(), &cfg.samplingFrequency[d]);
+    if (look.find("SAMPLING_FREQUENCY", section)) readInt(look, 0, 0, &cfg.samplingFrequency[d]);
 }
 
 // Rows are taken while a group has exactly five values; only a full table
@@ -547,10 +675,11 @@ void readControlTables(TlConfig &cfg, Lookup &look, int d) {
         int rows = 0;
         while (rows < TL_CP_ROWS && rows < look.groups() && look.items(rows) == TL_CP_COLUMNS) {
             for (int column = 0; column < TL_CP_COLUMNS; ++column)
-                scanFloat(look.item(rows, column), &table.column[column][rows]);
+                readFloat(look, rows, column, &table.column[column][rows]);
             ++rows;
         }
         cfg.curveControlValid[d][c] = rows == TL_CP_ROWS ? 1 : 0;
+        if (rows < TL_CP_ROWS) look.wrongCount(rows, TL_CP_ROWS, -1, "rows of five numbers");
     }
 }
 
@@ -561,7 +690,10 @@ void readPointLists(TlConfig &cfg, Lookup &look, int d) {
         int count = 0;
         while (count < look.groups() && look.items(count) == 2)
             ++count;
-        if (count == 0) continue;
+        if (count == 0) {
+            look.wrongCount(look.items(0), 2);
+            continue;
+        }
         // Zero-filled, so a coordinate that does not convert stores 0.
         auto *points = static_cast<TlPoint *>(tl::Calloc(count, sizeof(TlPoint)));
         if (points == nullptr) {
@@ -574,8 +706,8 @@ void readPointLists(TlConfig &cfg, Lookup &look, int d) {
         cfg.curveGiven[d][c] = 1;
         cfg.curveOwned[d][c] = 1;
         for (int k = 0; k < count; ++k) {
-            scanFloat(look.item(k, 0), &points[k].x);
-            scanFloat(look.item(k, 1), &points[k].y);
+            readFloat(look, k, 0, &points[k].x);
+            readFloat(look, k, 1, &points[k].y);
         }
     }
 }
@@ -712,22 +844,31 @@ char *loadFile(FILE *file, int *result) {
     return text;
 }
 
-} // namespace
-
-extern "C" int TlReadConfigBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *readReport) {
+int readBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *readReport,
+               tl::Diagnostics *diagnostics) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
     TlInitConfig(cfg);
     if (text == nullptr) text = "\0";
     Outcome outcome;
     {
-        Lookup look(text, useIndex != 0);
+        Lookup look(text, useIndex != 0, diagnostics);
         outcome = readText(*cfg, look);
     }
     if (!outcome.keepRecord) TlFreeConfig(cfg);
     return report(readReport, outcome.result, outcome.missing);
 }
 
-extern "C" int TlReadConfigText(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport) {
+// Reads a loaded text, with diagnostics when there is a sink.
+int readLoaded(TlConfig *cfg, const char *text, TlReadReport *readReport, const TlLintSink *sink) {
+    if (sink == nullptr) return TlReadConfigBuffer(cfg, text, 1, readReport);
+    tl::Diagnostics diagnostics(text, sink);
+    const int result = readBuffer(cfg, text, 1, readReport, &diagnostics);
+    diagnostics.Finish();
+    return result;
+}
+
+int readTextWith(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport,
+                 const TlLintSink *sink) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
     TlInitConfig(cfg);
     if (text == nullptr) length = 0;
@@ -736,12 +877,12 @@ extern "C" int TlReadConfigText(TlConfig *cfg, const char *text, size_t length, 
     if (length > 0) std::memcpy(copy, text, length);
     copy[length] = '\0';
     copy[length + 1] = '\0';
-    int result = TlReadConfigBuffer(cfg, copy, 1, readReport);
+    int result = readLoaded(cfg, copy, readReport, sink);
     std::free(copy);
     return result;
 }
 
-extern "C" int TlReadConfigFileEx(TlConfig *cfg, const char *path, TlReadReport *readReport) {
+int readFileWith(TlConfig *cfg, const char *path, TlReadReport *readReport, const TlLintSink *sink) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
     TlInitConfig(cfg);
     FILE *file = path != nullptr ? std::fopen(path, "rb") : nullptr;
@@ -750,9 +891,38 @@ extern "C" int TlReadConfigFileEx(TlConfig *cfg, const char *path, TlReadReport 
     char *text = loadFile(file, &result);
     std::fclose(file);
     if (text == nullptr) return report(readReport, result);
-    result = TlReadConfigBuffer(cfg, text, 1, readReport);
+    result = readLoaded(cfg, text, readReport, sink);
     std::free(text);
     return result;
+}
+
+} // namespace
+
+int tl::ReadWithDiagnostics(TlConfig *cfg, const char *text, TlReadReport *readReport,
+                            Diagnostics *diagnostics) {
+    return readBuffer(cfg, text, 1, readReport, diagnostics);
+}
+
+extern "C" int TlReadConfigBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *readReport) {
+    return readBuffer(cfg, text, useIndex, readReport, nullptr);
+}
+
+extern "C" int TlReadConfigText(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport) {
+    return readTextWith(cfg, text, length, readReport, nullptr);
+}
+
+extern "C" int TlLintConfigText(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport,
+                                const TlLintSink *sink) {
+    return readTextWith(cfg, text, length, readReport, sink);
+}
+
+extern "C" int TlReadConfigFileEx(TlConfig *cfg, const char *path, TlReadReport *readReport) {
+    return readFileWith(cfg, path, readReport, nullptr);
+}
+
+extern "C" int TlLintConfigFile(TlConfig *cfg, const char *path, TlReadReport *readReport,
+                                const TlLintSink *sink) {
+    return readFileWith(cfg, path, readReport, sink);
 }
 
 extern "C" int TlReadConfigFile(TlConfig *cfg, const char *path) {

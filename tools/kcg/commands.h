@@ -42,6 +42,9 @@ int RunCheck(int argc, char **argv);
 // kcg fmt IN OUT: reads IN and writes it in the canonical layout to OUT.
 int RunFmt(int argc, char **argv);
 
+// kcg lint FILE|FOLDER...: reports what reads but is probably a mistake.
+int RunLint(int argc, char **argv);
+
 // kcg load: loads a file into the joystick driver (tools/kcg/load.cpp).
 int RunLoad(int argc, char **argv);
 

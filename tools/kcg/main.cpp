@@ -25,6 +25,8 @@ struct Command {
 const Command kCommands[] = {
     {"check", RunCheck, "FILE...", "read each file and say whether it is a valid KCG file"},
     {"fmt", RunFmt, "IN OUT", "read IN and write it to OUT in the canonical layout (OUT may be IN)"},
+    {"lint", RunLint, "FILE|FOLDER...",
+     "report what reads but is probably a mistake (a folder: its .kcg files)"},
     {"load", RunLoad, "FILE [--registry REGFILE]",
      "load FILE into the joystick driver, or into the registry file REGFILE"},
 };
@@ -51,8 +53,8 @@ void PrintHelp(FILE *out) {
     }
     std::fprintf(out, "\nA file name that begins with '-' goes after '--'.\n"
                       "Exit status: 0 success; 1 a file did not read, could not be written or\n"
-                      "did not load; 2 the command line is wrong; 3 (load) the Kavelin is not\n"
-                      "the selected joystick.\n");
+                      "did not load, or lint found something; 2 the command line is wrong;\n"
+                      "3 (load) the Kavelin is not the selected joystick.\n");
 }
 
 void PrintCommandUsage(FILE *out, const Command &command) {

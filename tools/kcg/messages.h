@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tl_api.h"
+#include "tl_lint.h"
 
 namespace kcg {
 
@@ -16,6 +17,12 @@ std::string ReadResultText(const TlReadReport &report);
 
 // The reason TlWriteConfigFile returned result, in words: the text after "FILE: ".
 std::string WriteFailureReason(int result);
+
+// The name of a lint check as kcg lint shows it in brackets ("runs-on").
+const char *LintCheckName(TlLintCheck check);
+
+// What a lint note says, in words: the text after "FILE:LINE: warning: ".
+std::string LintMessage(const TlLintNote &note);
 
 // Prints "kcg COMMAND: what" on stderr.
 void ReportUsageError(const char *command, const std::string &what);
