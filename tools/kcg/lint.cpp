@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "commands.h"
-#include "folder.h"
 #include "messages.h"
 #include "tl_defs.h"
+#include "tl_folder.h"
 #include "tl_lint.h"
 
 namespace {
@@ -111,8 +111,8 @@ int RunLint(int argc, char **argv) {
     bool found = false;
     for (const std::string &operand : operands) {
         std::vector<LintedFile> files;
-        const bool folder = kcg::IsFolder(operand);
-        for (const std::string &path : folder ? kcg::KcgFilesIn(operand) : std::vector<std::string>{operand})
+        const bool folder = tl::IsFolder(operand);
+        for (const std::string &path : folder ? tl::KcgFilesIn(operand) : std::vector<std::string>{operand})
             files.push_back(Lint(path));
         if (folder) CheckSameExecutables(files);
         found = Print(files) || found;

@@ -1,7 +1,7 @@
 // Listing a folder's .kcg files with the system's narrow character set, so
 // that the names go to the reader as they came: on Windows through the ANSI
 // find functions, elsewhere as the bytes the file system gives.
-#include "folder.h"
+#include "tl_folder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #endif
 
-namespace kcg {
+namespace tl {
 namespace {
 
 bool HasKcgExtension(const std::string &name) {
@@ -79,4 +79,4 @@ std::vector<std::string> KcgFilesIn(const std::string &folder) {
 
 #endif
 
-} // namespace kcg
+} // namespace tl

@@ -1,11 +1,12 @@
-// Folders given to kcg lint: whether an argument is one, and its .kcg files.
-#ifndef KCG_FOLDER_H
-#define KCG_FOLDER_H
+// Folders of configuration files: whether a path is one, and its .kcg files.
+// Used by the kcg tool and the editor; not part of the C API.
+#ifndef KCG_TL_FOLDER_H
+#define KCG_TL_FOLDER_H
 
 #include <string>
 #include <vector>
 
-namespace kcg {
+namespace tl {
 
 bool IsFolder(const std::string &path);
 
@@ -13,6 +14,6 @@ bool IsFolder(const std::string &path);
 // joined to folder with the separator the folder's name already uses.
 std::vector<std::string> KcgFilesIn(const std::string &folder);
 
-} // namespace kcg
+} // namespace tl
 
 #endif
