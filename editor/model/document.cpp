@@ -75,7 +75,7 @@ void Document::New(const DefaultText &defaultInstructions) {
     values_.scalarEnabled = before.scalarEnabled;
     values_.deadZoneEnabled = before.deadZoneEnabled;
     saved_ = values_;
-    name_.hasFileName = false;
+    name_ = UntitledName();
 }
 
 LoadResult Document::Load(const std::string &path, const DefaultText &defaultInstructions) {

@@ -35,7 +35,7 @@ class Document {
     bool Internal() const { return internal_; }
 
     // A new untitled document: the editor's record and empty screens; it
-    // counts as saved. The folder and file name stay for the next Save As.
+    // counts as saved.
     void New(const DefaultText &defaultInstructions);
 
     // Reads the file at path as the document (see LoadDocumentRecord); when it
