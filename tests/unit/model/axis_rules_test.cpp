@@ -16,17 +16,8 @@ enum { TX, TY, TZ, RX, RY, RZ }; // ball axis codes
 const int kNo = kNoAxis;
 
 // Labels in rows 0 and 3; row 3 only with a positive label.
-RowTexts Positive() {
-    RowTexts t;
-    t[0] = "Strafe Left";
-    t[3] = "Jump";
-    return t;
-}
-RowTexts Negative() {
-    RowTexts t;
-    t[0] = "Strafe Right";
-    return t;
-}
+const RowTexts kPositive = {"Strafe Left", "", "", "Jump", "", ""};
+const RowTexts kNegative = {"Strafe Right", "", "", "", "", ""};
 
 // Every axis row on "None/None" except those chosen {axis row, entry}.
 AxisChoices Choices(const MotionList &motions, std::initializer_list<std::pair<int, int>> chosen,
@@ -48,7 +39,7 @@ int RowOf(int ballAxis) {
 } // namespace
 
 TEST(MotionList, PairsOfLabelledRowsAndTheLabelsShown) {
-    const MotionList motions = BuildMotionList(Positive(), Negative());
+    const MotionList motions = BuildMotionList(kPositive, kNegative);
     EXPECT_EQ(PairTexts(motions), (Names{"Strafe Left/Strafe Right", "Jump/None", "None/None"}));
     EXPECT_EQ(motions[1].row, 3);
     EXPECT_EQ(motions[2].row, -1);
@@ -73,7 +64,7 @@ TEST(MotionList, PairsOfLabelledRowsAndTheLabelsShown) {
 
 TEST(AxisScreenLoad, CommittedMappingComesBackOnItsBallAxisRows) {
     const AxisRows committed{{TX, kNo, kNo, RZ, kNo, kNo}, {1, 0, 0, 0, 0, 0}};
-    const AxisScreenLoad load = LoadAxisScreen(Positive(), Negative(), committed);
+    const AxisScreenLoad load = LoadAxisScreen(kPositive, kNegative, committed);
     EXPECT_EQ(load.rows, committed);
     EXPECT_EQ(load.choices.motion, (RowInts{2, 1, 0, 2, 2, 2}));
     EXPECT_EQ(load.choices.invert, (RowInts{0, 0, 1, 0, 0, 0}));
@@ -94,13 +85,13 @@ TEST(AxisScreenLoad, CommittedMappingComesBackOnItsBallAxisRows) {
 
 TEST(AxisScreenLoad, LaterLabelRowWinsABallAxis) {
     const AxisRows committed{{TZ, kNo, kNo, TZ, kNo, kNo}, {0, 0, 0, 1, 0, 0}};
-    const AxisScreenLoad load = LoadAxisScreen(Positive(), Negative(), committed);
+    const AxisScreenLoad load = LoadAxisScreen(kPositive, kNegative, committed);
     EXPECT_EQ(load.choices.motion[RowOf(TZ)], 1);
     EXPECT_EQ(load.choices.invert[RowOf(TZ)], 1);
 }
 
 TEST(AxisCommit, ConflictWhenOneRealMotionDrivesTwoAxes) {
-    const MotionList motions = BuildMotionList(Positive(), Negative());
+    const MotionList motions = BuildMotionList(kPositive, kNegative);
     const auto conflict = FindAxisConflict(motions, Choices(motions, {{RowOf(TX), 1}, {RowOf(TY), 1}}));
     ASSERT_TRUE(conflict);
     EXPECT_EQ(conflict->message,
@@ -116,7 +107,7 @@ TEST(AxisCommit, ConflictWhenOneRealMotionDrivesTwoAxes) {
 }
 
 TEST(AxisCommit, ChoicesBecomeTheLabelRowsMapping) {
-    const MotionList motions = BuildMotionList(Positive(), Negative());
+    const MotionList motions = BuildMotionList(kPositive, kNegative);
     EXPECT_EQ(CommittedRows(motions, Choices(motions, {{RowOf(TX), 1}, {RowOf(RY), 0}}, {RowOf(TX), 0})),
               (AxisRows{{RY, kNo, kNo, TX, kNo, kNo}, {0, 0, 0, 1, 0, 0}}))
         << "the inversion of a row on None/None is dropped";

@@ -9,14 +9,10 @@
 using namespace model;
 
 namespace {
-const char kInstructions[] = "Instructions for [Game]";
-}
-
-namespace {
 
 // Entries that pass every check: one label is enough.
 ScreenValues GoodEntries() {
-    ScreenValues screens = NewDocumentScreens(false, kInstructions);
+    ScreenValues screens = NewDocumentScreens(false, "");
     screens.gameTitle = "Hovercraft";
     screens.executables = {"hover.exe"};
     screens.labelNeg[3] = "Jump";
@@ -73,7 +69,7 @@ TEST(GeneralChecks, InternalUseChecksOnlyTheTitleLength) {
         EXPECT_EQ(CheckGeneralScreen(screens, kReservedTitles, internal)->message.caption,
                   "Game Title Too Long");
     }
-    ScreenValues screens = NewDocumentScreens(true, kInstructions);
+    ScreenValues screens = NewDocumentScreens(true, "");
     EXPECT_FALSE(CheckGeneralScreen(screens, kReservedTitles, true)) << "no title, executables or labels";
     screens.gameTitle = "Deep Run";
     EXPECT_FALSE(CheckGeneralScreen(screens, kReservedTitles, true)) << "reserved title";

@@ -9,7 +9,6 @@ TEST(Message, FillInPutsEachValueInOnce) {
     const struct {
         const char *text, *placeholder, *value, *expected;
     } cases[] = {
-        {"File:\n%s", "%s", "C:\\a%sb\\x", "File:\nC:\\a%sb\\x"},
         {"%1 %1", "%1", "%1%1", "%1%1 %1%1"},
         {"keep", "", "x", "keep"},
     };

@@ -12,10 +12,6 @@
 using namespace model;
 
 namespace {
-const char kInstructions[] = "Instructions for [Game]";
-}
-
-namespace {
 
 class ScreenValuesTest : public ::testing::Test {
   protected:
@@ -28,7 +24,7 @@ class ScreenValuesTest : public ::testing::Test {
         return std::vector<std::string>(cfg->instructions, cfg->instructions + cfg->instructionCount);
     }
     ScopedConfig cfg;
-    ScreenValues screens = NewDocumentScreens(false, kInstructions);
+    ScreenValues screens = NewDocumentScreens(false, "");
 };
 
 } // namespace
@@ -68,17 +64,21 @@ TEST_F(ScreenValuesTest, InstructionsStoredOnlyWhenChecked) {
     EXPECT_EQ(shown.instructions, "default");
 }
 
-TEST_F(ScreenValuesTest, OwnerComesFromTheComboTextExactly) {
+TEST_F(ScreenValuesTest, OwnerComesFromTheComboTextExactlyAndBack) {
     const struct {
         const char *text;
         int owner;
-    } cases[] = {{"QUORVANE", TL_OWNER_QUORVANE}, {"USER", TL_OWNER_USER},
-                 {"OEM", TL_OWNER_OEM},           {"", TL_OWNER_OEM},
-                 {"quorvane", TL_OWNER_OEM},      {"User", TL_OWNER_OEM}};
+        const char *shown;
+    } cases[] = {{"QUORVANE", TL_OWNER_QUORVANE, "QUORVANE"},
+                 {"USER", TL_OWNER_USER, "USER"},
+                 {"OEM", TL_OWNER_OEM, "OEM"},
+                 {"", TL_OWNER_OEM, "OEM"},
+                 {"User", TL_OWNER_OEM, "OEM"}};
     for (const auto &c : cases) {
         screens.owner = c.text;
         ApplyScreenValues(screens, cfg.get());
         EXPECT_EQ(cfg->owner, c.owner) << c.text;
+        EXPECT_EQ(ScreenValuesFromConfig(cfg.get(), "").owner, c.shown) << c.text;
     }
     EXPECT_STREQ(OwnerText(TL_OWNER_NONE), "OEM");
 }
@@ -137,37 +137,6 @@ TEST_F(ScreenValuesTest, LongTextsAreCut) {
     EXPECT_EQ(std::string(cfg->applicationName), std::string(255, 't'));
     EXPECT_EQ(std::string(cfg->motionLabelPos[2]), std::string(63, 'p'));
     EXPECT_EQ(std::string(cfg->motionLabelNeg[5]), std::string(63, 'n'));
-}
-
-TEST_F(ScreenValuesTest, ScreensComeBackFromTheRecord) {
-    screens.executables = {"old.exe", "older.exe"};
-    ApplyScreenValues(screens, cfg.get());
-    screens.gameTitle = "Harbor Patrol 3D";
-    screens.executables = {"zeta.exe", "alpha.exe"};
-    screens.revMajor = 2;
-    screens.revMinor = 3;
-    screens.owner = "USER";
-    screens.orientation = 0;
-    screens.labelPos = {"Right", "Down", "", "", "", "Spin"};
-    screens.labelNeg = {"Left", "Up", "", "", "", ""};
-    screens.rows = AxisRows{{0, 2, kNoAxis, kNoAxis, kNoAxis, 5}, {0, 1, 0, 0, 0, 1}};
-    screens.scalarPos = {75, 29, 50, 50, 50, 150};
-    screens.deadZonePos = {10, 29, 0, 0, 0, 100};
-    ApplyScreenValues(screens, cfg.get());
-    EXPECT_EQ(cfg->orientation, TL_HORIZONTAL);
-
-    const ScreenValues shown = ScreenValuesFromConfig(cfg.get(), kInstructions);
-    EXPECT_EQ(shown.gameTitle, screens.gameTitle);
-    EXPECT_EQ(shown.executables, screens.executables);
-    EXPECT_EQ(RevisionText(shown.revMajor, shown.revMinor), "2.3");
-    EXPECT_EQ(shown.owner, "USER");
-    EXPECT_EQ(shown.orientation, 0);
-    EXPECT_EQ(shown.labelPos, screens.labelPos);
-    EXPECT_EQ(shown.labelNeg, screens.labelNeg);
-    EXPECT_EQ(shown.rows, screens.rows);
-    EXPECT_EQ(shown.scalarPos, screens.scalarPos);
-    EXPECT_EQ(shown.deadZonePos, screens.deadZonePos);
-    EXPECT_EQ(shown.tuningLabels[0], "\nUnused");
 }
 
 TEST_F(ScreenValuesTest, ScreenRowsComeFromTheHorizontalDefaultMap) {
