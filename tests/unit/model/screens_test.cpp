@@ -13,9 +13,6 @@ TEST(Screens, TitleByScreenAndMode) {
     for (int screen = 1; screen <= 3; ++screen) {
         EXPECT_EQ(ScreenTitleId(screen, false), normal[screen - 1]);
         EXPECT_EQ(ScreenTitleId(screen, true), internal[screen - 1]);
-        // A running editor is looked for by the internal-use titles first.
-        EXPECT_EQ(kInstanceTitleOrder[screen - 1], internal[screen - 1]);
-        EXPECT_EQ(kInstanceTitleOrder[screen + 2], normal[screen - 1]);
     }
     EXPECT_EQ(ScreenTitleId(0, false), 0);
 }
