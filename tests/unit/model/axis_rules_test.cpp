@@ -41,8 +41,6 @@ int RowOf(int ballAxis) {
 TEST(MotionList, PairsOfLabelledRowsAndTheLabelsShown) {
     const MotionList motions = BuildMotionList(kPositive, kNegative);
     EXPECT_EQ(PairTexts(motions), (Names{"Strafe Left/Strafe Right", "Jump/None", "None/None"}));
-    EXPECT_EQ(motions[1].row, 3);
-    EXPECT_EQ(motions[2].row, -1);
     const struct {
         int motion, invert;
         const char *box, *edit;
@@ -75,7 +73,6 @@ TEST(AxisScreenLoad, CommittedMappingComesBackOnItsBallAxisRows) {
     neg[3] = "Duck";
     const AxisScreenLoad relabelled = LoadAxisScreen(pos, neg, committed);
     EXPECT_EQ(relabelled.choices.motion[RowOf(RZ)], 0);
-    EXPECT_EQ(LabelsShown(relabelled.motions, 0, relabelled.choices.invert[RowOf(RZ)]).box, "Hop");
     // Row 0 has no labels now: its ball axis is on "None/None" and it is unmapped.
     EXPECT_EQ(relabelled.choices.motion[RowOf(TX)], 1);
     EXPECT_EQ(relabelled.choices.invert[RowOf(TX)], 0);

@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "clean_rules.h"
 #include "file_rules.h"
 #include "sample_paths.h"
 #include "save_prompt.h"
+#include "test_command.h"
 #include "test_support.h"
 
 using namespace model;
@@ -102,12 +104,6 @@ TEST_F(OwnedFiles, SaveAsChecksInOrderWithTheirMessages) {
     }
 }
 
-TEST(SaveAs, OnlyNoRefusesTheReplacement) {
-    EXPECT_FALSE(ReplaceAccepted(Answer::kNo));
-    for (Answer answer : {Answer::kYes, Answer::kOk, Answer::kCancel, static_cast<Answer>(0)})
-        EXPECT_TRUE(ReplaceAccepted(answer)) << static_cast<int>(answer);
-}
-
 TEST_F(OwnedFiles, AnOpenedFileKeepsItsNameOnlyWhenTheEditorMadeIt) {
     const struct {
         const char *file;
@@ -151,7 +147,6 @@ TEST(SavePrompt, OnlyTheTuningScreenOffersToSave) {
         {1, discardStart + " twice" + discardEnd, MessageButtons::kOkCancel},
         {2, discardStart + discardEnd, MessageButtons::kOkCancel},
         {3, "Do you want to save the changes you made?", MessageButtons::kYesNoCancel},
-        {0, "Do you want to save the changes you made?", MessageButtons::kYesNoCancel},
     };
     for (const auto &c : cases) {
         const Message prompt = SavePromptMessage(c.screen);
@@ -160,17 +155,25 @@ TEST(SavePrompt, OnlyTheTuningScreenOffersToSave) {
     }
 }
 
-TEST(SavePrompt, ChangesAreLostOnlyWhenTheUserSaysSo) {
+// What each answer to the editor's questions decides.
+TEST(Answers, ReplaceUnlessNoDiscardOnlyWhenToldGoOnOnlyWithOk) {
     const struct {
         Answer answer;
+        bool replace;
         PromptChoice choice;
+        bool goOn; // Clean KCG Files and Test
     } cases[] = {
-        {Answer::kYes, PromptChoice::kSaveFirst},
-        {Answer::kNo, PromptChoice::kDiscard},
-        {Answer::kOk, PromptChoice::kDiscard},
-        {Answer::kCancel, PromptChoice::kAbandon},
-        {static_cast<Answer>(0), PromptChoice::kAbandon},
+        {Answer::kYes, true, PromptChoice::kSaveFirst, false},
+        {Answer::kNo, false, PromptChoice::kDiscard, false},
+        {Answer::kOk, true, PromptChoice::kDiscard, true},
+        {Answer::kCancel, true, PromptChoice::kAbandon, false},
+        {static_cast<Answer>(0), true, PromptChoice::kAbandon, false},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(SavePromptChoice(c.answer), c.choice) << static_cast<int>(c.answer);
+    for (const auto &c : cases) {
+        const int answer = static_cast<int>(c.answer);
+        EXPECT_EQ(ReplaceAccepted(c.answer), c.replace) << answer;
+        EXPECT_EQ(SavePromptChoice(c.answer), c.choice) << answer;
+        EXPECT_EQ(CleanConfirmed(c.answer), c.goOn) << answer;
+        EXPECT_EQ(TestConfirmed(c.answer), c.goOn) << answer;
+    }
 }
