@@ -38,8 +38,3 @@ TEST(CleanFiles, DeletesTheListedFilesPassingOverThoseThatAreGone) {
     EXPECT_EQ(DeleteFiles({folder.File("a.kcg"), folder.File("gone.kcg"), folder.File("b.kcg")}), 2);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kept.kcg"});
 }
-
-TEST(CleanFiles, WarningBeforeDeleting) {
-    EXPECT_EQ(CleanWarning(), (Message{"Are you sure you want to delete the files in the list?", "Warning!",
-                                       MessageIcon::kWarning, MessageButtons::kOkCancel}));
-}

@@ -2,6 +2,7 @@
 // the change test. What a document writes is compared with golden files.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -27,18 +28,22 @@ void UseAllRows(Document &doc) {
 } // namespace
 
 TEST(Document, NewAndOpenedDocumentsWriteTheirGoldenFiles) {
+    // Nebula Lancers with its second device's section given to a third too.
+    kcgtest::TempFolder folder;
+    std::string devices = kcgtest::ReadBytes(WinSample("nebulanc.kcg"));
+    devices += "\r\n[TELVAR_CONTROLLER]" + devices.substr(devices.find("[MARROWEL]") + 10);
+    kcgtest::WriteBytes(folder.File("devices.kcg"), devices);
     const struct {
         std::string path; // "" for a new document
         bool internal;
         const char *golden;
     } cases[] = {
         {"", false, "new.kcg"}, // whatever the record held before
-        {WinSample("nebulanc.kcg"), false, "opened_quorvane.kcg"},
+        {folder.File("devices.kcg"), false, "opened_quorvane.kcg"},
         {WinSample("harbor3d.kcg"), false, "opened_oem.kcg"},
         {WinSample("nebulanc.kcg"), true, "opened_internal.kcg"},
         {DosSample("cavernrn.kcg"), true, "opened_internal_dos.kcg"},
     };
-    kcgtest::TempFolder folder;
     for (const auto &c : cases) {
         Document doc(c.internal);
         UseAllRows(doc);
@@ -48,6 +53,11 @@ TEST(Document, NewAndOpenedDocumentsWriteTheirGoldenFiles) {
         else
             ASSERT_EQ(doc.Load(c.path, DefaultInstructions), LoadResult::kLoaded) << c.path;
         EXPECT_FALSE(doc.Changed()) << c.golden;
+        for (int i = 0; i < kRows; ++i) // DFLT takes the USER dead zones, which a write hides
+            EXPECT_EQ(std::memcmp(&doc.Record().nullRegionDflt[kKavelin][i],
+                                  &doc.Record().nullRegionUser[kKavelin][i], sizeof(TlNullRegion)),
+                      0)
+                << c.golden << i;
         ASSERT_TRUE(doc.Write(folder.File("doc.kcg"), true)) << c.golden;
         EXPECT_EQ(kcgtest::WrittenText(doc.Record()),
                   kcgtest::ReadBytes(kcgtest::DataFile("model/") + c.golden));

