@@ -60,11 +60,11 @@ TEST(MotionList, PairsOfLabelledRowsAndTheLabelsShown) {
 }
 
 TEST(AxisScreenLoad, CommittedMappingComesBackOnItsBallAxisRows) {
-    const AxisRows committed{{TX, kNo, kNo, RZ, kNo, kNo}, {1, 0, 0, 0, 0, 0}};
+    const AxisRows committed{{TY, kNo, kNo, RZ, kNo, kNo}, {1, 0, 0, 0, 0, 0}};
     const AxisScreenLoad load = LoadAxisScreen(kPositive, kNegative, committed);
     EXPECT_EQ(load.rows, committed);
-    EXPECT_EQ(load.choices.motion, (RowInts{2, 1, 0, 2, 2, 2}));
-    EXPECT_EQ(load.choices.invert, (RowInts{0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(load.choices.motion, (RowInts{0, 1, 2, 2, 2, 2}));
+    EXPECT_EQ(load.choices.invert, (RowInts{1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(CommittedRows(load.motions, load.choices), committed) << "committing again changes nothing";
 
     // Relabelled row 3 keeps its ball axis and shows the new texts.
@@ -74,8 +74,8 @@ TEST(AxisScreenLoad, CommittedMappingComesBackOnItsBallAxisRows) {
     const AxisScreenLoad relabelled = LoadAxisScreen(pos, neg, committed);
     EXPECT_EQ(relabelled.choices.motion[RowOf(RZ)], 0);
     // Row 0 has no labels now: its ball axis is on "None/None" and it is unmapped.
-    EXPECT_EQ(relabelled.choices.motion[RowOf(TX)], 1);
-    EXPECT_EQ(relabelled.choices.invert[RowOf(TX)], 0);
+    EXPECT_EQ(relabelled.choices.motion[RowOf(TY)], 1);
+    EXPECT_EQ(relabelled.choices.invert[RowOf(TY)], 0);
     EXPECT_EQ(relabelled.rows, (AxisRows{{kNo, kNo, kNo, RZ, kNo, kNo}, {0, 0, 0, 0, 0, 0}}));
 }
 
@@ -95,8 +95,8 @@ TEST(AxisCommit, ConflictWhenOneRealMotionDrivesTwoAxes) {
                        "allowed. Please remove duplicate axis mapping.",
                        "Axis Mapping Conflict", MessageIcon::kError, MessageButtons::kOk}));
     EXPECT_EQ(conflict->focusControlId, kFocusStays);
-    EXPECT_TRUE(FindAxisConflict(motions, Choices(motions, {{0, 0}, {5, 0}}, {5})))
-        << "first and last, inverted";
+    EXPECT_TRUE(FindAxisConflict(motions, Choices(motions, {{4, 0}, {5, 0}}, {5})))
+        << "the last two, inverted";
     EXPECT_FALSE(FindAxisConflict(motions, Choices(motions, {}))) << "None/None on every row";
     EXPECT_FALSE(FindAxisConflict(motions, Choices(motions, {{0, -1}, {1, -1}, {2, 9}, {3, 9}})))
         << "choices outside the list map nothing";

@@ -89,8 +89,8 @@ TEST(Document, OnlyASuccessfulSavingWriteTakesTheValuesAsSaved) {
 
 TEST(Document, ChangedMeansTheWrittenFileWouldDiffer) {
     Document doc(false);
+    UseAllRows(doc); // which rows are in use outlasts New
     doc.New(DefaultInstructions);
-    UseAllRows(doc);
     const struct {
         const char *what;
         std::function<void(ScreenValues &)> edit;

@@ -53,12 +53,12 @@ TEST_F(ReservedNames, OnlyQuorvaneFilesReserveAndDosFilesOnlyTheirTitles) {
 
 TEST(ListKcgFiles, OnlyTheConfigurationFilesOfTheFolder) {
     kcgtest::TempFolder folder;
-    for (const char *name : {"a.kcg", "B.KCG", "notes.txt", "d.kcg.bak", "kcg"})
+    for (const char *name : {"a.kcg", "B.KCG", ".kcg", "notes.txt", "d.kcg.bak", "kcg"})
         kcgtest::WriteBytes(folder.File(name), "");
     std::filesystem::create_directory(folder.File("sub.kcg"));
     Names found = ListKcgFiles(folder.Path().string());
     std::sort(found.begin(), found.end());
-    EXPECT_EQ(found, (Names{folder.File("B.KCG"), folder.File("a.kcg")}));
+    EXPECT_EQ(found, (Names{folder.File(".kcg"), folder.File("B.KCG"), folder.File("a.kcg")}));
     EXPECT_TRUE(ListKcgFiles(folder.File("absent")).empty());
 }
 

@@ -1,8 +1,11 @@
 // Screen titles by screen and mode, and tool-tip texts by control.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
+#include "bindings.h"
 #include "screens.h"
 
 using namespace model;
@@ -40,4 +43,17 @@ TEST(Screens, ToolTipByControl) {
     };
     for (const auto &c : cases)
         EXPECT_EQ(ToolTipText(c.id, c.position), c.tip) << c.id;
+}
+
+// Each per-row value is bound to one control per row, in row order.
+TEST(Bindings, EveryRowOfEachPerRowValueOnceInOrder) {
+    for (const BindingTable &table : {GeneralBindings(), TuningBindings()}) {
+        std::map<Field, std::vector<int>> rows;
+        for (const Binding &b : table)
+            if (b.field == Field::kLabelPos || b.field == Field::kLabelNeg || b.field >= Field::kRowLabel)
+                rows[b.field].push_back(b.row);
+        EXPECT_FALSE(rows.empty());
+        for (const auto &field : rows)
+            EXPECT_EQ(field.second, (std::vector<int>{0, 1, 2, 3, 4, 5})) << static_cast<int>(field.first);
+    }
 }
