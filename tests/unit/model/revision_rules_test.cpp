@@ -37,16 +37,15 @@ TEST(RevisionEntry, IntegerFieldsAsTheDialogFrameworkTakesThem) {
 }
 
 TEST(RevisionEntry, RefusalsInTheOrderTheDialogChecks) {
-    const Message notInteger{"Please enter an integer.", kProgram, MessageIcon::kWarning,
-                             MessageButtons::kOk};
-    const Message majorRange{"Please enter an integer between 0 and 99.", kProgram, MessageIcon::kWarning,
-                             MessageButtons::kOk};
-    const Message minorRange{"Please enter an integer between 0 and 9.", kProgram, MessageIcon::kWarning,
-                             MessageButtons::kOk};
-    const Message tooSmall{"The file revision number must be at least 1.0", "File Revision Number Too Small",
-                           MessageIcon::kWarning, MessageButtons::kOk};
-    const Message zero{"You must enter a number greater than 0.0", "Error", MessageIcon::kWarning,
-                       MessageButtons::kOk};
+    const auto warning = [](const char *text, const char *caption) {
+        return Message{text, caption, MessageIcon::kWarning, MessageButtons::kOk};
+    };
+    const Message notInteger = warning("Please enter an integer.", kProgram);
+    const Message majorRange = warning("Please enter an integer between 0 and 99.", kProgram);
+    const Message minorRange = warning("Please enter an integer between 0 and 9.", kProgram);
+    const Message tooSmall =
+        warning("The file revision number must be at least 1.0", "File Revision Number Too Small");
+    const Message zero = warning("You must enter a number greater than 0.0", "Error");
     const struct {
         const char *major, *minor;
         bool internal;
@@ -54,11 +53,9 @@ TEST(RevisionEntry, RefusalsInTheOrderTheDialogChecks) {
         RevisionField field;
     } cases[] = {
         {"1", "0", false, nullptr, RevisionField::kNone},
-        {"99", "9", false, nullptr, RevisionField::kNone},
         {"0", "9", false, &tooSmall, RevisionField::kMajor},
         {"0", "1", true, nullptr, RevisionField::kNone},
         {"0", "0", true, &zero, RevisionField::kMajor},
-        {"5", "0", true, nullptr, RevisionField::kNone},
         // The major part is taken first, and only one message is shown.
         {"", "x", false, &notInteger, RevisionField::kMajor},
         {"100", "10", true, &majorRange, RevisionField::kMajor},

@@ -4,14 +4,11 @@
 
 #include <string>
 
-inline std::string SampleInstall() {
-    return std::string(KCG_SAMPLES_DIR) + "/install";
-}
 inline std::string WinSample(const std::string &name) {
-    return SampleInstall() + "/config/default/win/" + name;
+    return KCG_SAMPLES_DIR "/install/config/default/win/" + name;
 }
 inline std::string DosSample(const std::string &name) {
-    return SampleInstall() + "/config/default/dos/" + name;
+    return KCG_SAMPLES_DIR "/install/config/default/dos/" + name;
 }
 
 #endif

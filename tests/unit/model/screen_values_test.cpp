@@ -8,12 +8,9 @@
 #include "document_record.h"
 #include "scoped_config.h"
 #include "screen_values.h"
+#include "test_support.h"
 
 using namespace model;
-
-namespace {
-const char kInstructions[] = "Instructions for [Game]";
-}
 
 namespace {
 
@@ -24,11 +21,8 @@ class ScreenValuesTest : public ::testing::Test {
         screens.scalarEnabled.fill(true);
         screens.deadZoneEnabled.fill(true);
     }
-    std::vector<std::string> Instructions() const {
-        return std::vector<std::string>(cfg->instructions, cfg->instructions + cfg->instructionCount);
-    }
     ScopedConfig cfg;
-    ScreenValues screens = NewDocumentScreens(false, kInstructions);
+    ScreenValues screens = NewDocumentScreens(false, "");
 };
 
 } // namespace
@@ -50,124 +44,61 @@ TEST(Instructions, SplitAtLineBreaks) {
         EXPECT_EQ(SplitInstructions(c.text), c.lines) << c.text;
 }
 
-TEST_F(ScreenValuesTest, InstructionsStoredOnlyWhenChecked) {
-    screens.includeInstructions = true;
-    screens.instructions = "a\r\n\r\nb\r\n";
-    ASSERT_TRUE(ApplyScreenValues(screens, cfg.get()));
-    EXPECT_EQ(Instructions(), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(cfg->showInstructions, TL_SHOW_NEVER);
-    ScreenValues shown = ScreenValuesFromConfig(cfg.get(), "default");
-    EXPECT_TRUE(shown.includeInstructions);
-    EXPECT_EQ(shown.instructions, "a\r\n\r\nb");
-
-    screens.includeInstructions = false;
-    ApplyScreenValues(screens, cfg.get());
-    EXPECT_EQ(cfg->instructionCount, 0);
-    shown = ScreenValuesFromConfig(cfg.get(), "default");
-    EXPECT_FALSE(shown.includeInstructions);
-    EXPECT_EQ(shown.instructions, "default");
-}
-
-TEST_F(ScreenValuesTest, OwnerComesFromTheComboTextExactly) {
-    const struct {
-        const char *text;
-        int owner;
-    } cases[] = {{"QUORVANE", TL_OWNER_QUORVANE}, {"USER", TL_OWNER_USER},
-                 {"OEM", TL_OWNER_OEM},           {"", TL_OWNER_OEM},
-                 {"quorvane", TL_OWNER_OEM},      {"User", TL_OWNER_OEM}};
-    for (const auto &c : cases) {
-        screens.owner = c.text;
-        ApplyScreenValues(screens, cfg.get());
-        EXPECT_EQ(cfg->owner, c.owner) << c.text;
-    }
-    EXPECT_STREQ(OwnerText(TL_OWNER_NONE), "OEM");
-}
-
-TEST_F(ScreenValuesTest, UnmappedRowsAndUnlabelledDirectionsAreUndefined) {
-    screens.labelPos.fill("Up");
-    screens.labelNeg = {"", "Down", "Down", "Down", "Down", "Down"};
-    screens.rows = AxisRows{{0, kNoAxis, 2, kNoAxis, kNoAxis, 4}, {1, 1, 0, 0, 0, 0}};
-    cfg->motionMapNegUser[kKavelin][0].rate = 2.5f;
-    ApplyScreenValues(screens, cfg.get());
-    EXPECT_STREQ(cfg->axisMapHrzDflt[kKavelin].letters, "x-Z--U");
-    EXPECT_STREQ(cfg->axisMapHrzUser[kKavelin].letters, "x-Z--U");
-    EXPECT_STREQ(cfg->axisMapVrtDflt[kKavelin].letters, "x-Y--v");
-    EXPECT_STREQ(cfg->axisMapVrtUser[kKavelin].letters, "x-Y--v");
-    const int pos[] = {TL_SOURCE_AXIS,      TL_SOURCE_UNDEFINED, TL_SOURCE_AXIS,
-                       TL_SOURCE_UNDEFINED, TL_SOURCE_UNDEFINED, TL_SOURCE_AXIS};
-    for (int i = 0; i < kRows; ++i) {
-        const int neg = i == 0 ? TL_SOURCE_UNDEFINED : pos[i];
-        EXPECT_EQ(cfg->motionMapPosDflt[kKavelin][i].source, pos[i]) << i;
-        EXPECT_EQ(cfg->motionMapPosUser[kKavelin][i].source, pos[i]) << i;
-        EXPECT_EQ(cfg->motionMapNegDflt[kKavelin][i].source, neg) << i;
-        EXPECT_EQ(cfg->motionMapNegUser[kKavelin][i].source, neg) << i;
-    }
-    EXPECT_FLOAT_EQ(cfg->motionMapNegUser[kKavelin][0].rate, 2.5f); // only the source changes
-}
-
-TEST_F(ScreenValuesTest, SlidersGiveDeadZonesAndScalarsOnlyWhenEnabled) {
+// Unmapped rows and unlabelled directions do nothing; sliders of rows not in
+// use store the defaults; long texts are cut; the outer dead-zone limits stay,
+// those of DFLT going to USER too.
+TEST_F(ScreenValuesTest, AppliedScreensWriteTheirGoldenFile) {
     cfg->nullRegionDflt[kKavelin][0] = TlNullRegion{-0.2f, -0.9f, 0.2f, 0.9f};
     cfg->nullRegionUser[kKavelin][1] = TlNullRegion{-0.3f, -0.8f, 0.3f, 0.8f};
+    screens.gameTitle = std::string(300, 't');
+    screens.executables = {"zeta.exe", "alpha.exe"};
+    screens.includeInstructions = true;
+    screens.instructions = "a\r\n\r\nb\r\n";
+    screens.revMajor = 2;
+    screens.revMinor = 3;
+    screens.orientation = 0;
+    screens.labelPos = {"Up", "Up", std::string(100, 'p'), "Up", "Up", "Up"};
+    screens.labelNeg = {"", "Down", "Down", "Down", "Down", std::string(64, 'n')};
+    screens.rows = AxisRows{{0, kNoAxis, 2, kNoAxis, kNoAxis, 4}, {1, 1, 0, 0, 0, 0}};
     screens.deadZonePos = {15, 40, 100, 0, 7, 7};
     screens.scalarPos = {75, 150, 0, 29, 50, 50};
     screens.deadZoneEnabled = {true, false, true, true, true, false};
     screens.scalarEnabled = {true, true, true, true, false, false};
-    ApplyScreenValues(screens, cfg.get());
+    ASSERT_TRUE(ApplyScreenValues(screens, cfg.get()));
+    EXPECT_EQ(kcgtest::WrittenText(cfg.get()),
+              kcgtest::ReadBytes(kcgtest::DataFile("model/applied_screens.kcg")));
+}
 
-    const float deadZone[] = {0.15f, 0, 1.0f, 0, 0.07f, 0};
-    const float scalar[] = {0.75f, 1.5f, 0, 0.29f, 0.5f, 0.5f};
-    for (int i = 0; i < kRows; ++i) {
-        const TlNullRegion &dflt = cfg->nullRegionDflt[kKavelin][i], &user = cfg->nullRegionUser[kKavelin][i];
-        EXPECT_FLOAT_EQ(dflt.posMin, deadZone[i]) << i;
-        EXPECT_FLOAT_EQ(dflt.negMin, -deadZone[i]) << i;
-        EXPECT_TRUE(user.negMax == dflt.negMax && user.negMin == dflt.negMin && user.posMin == dflt.posMin &&
-                    user.posMax == dflt.posMax)
-            << i;
-        EXPECT_FLOAT_EQ(cfg->tuningScalars[kKavelin][i], scalar[i]) << i;
+TEST_F(ScreenValuesTest, InstructionsShownOnlyWhenStored) {
+    screens.includeInstructions = true;
+    screens.instructions = "a\r\n\r\nb\r\n";
+    ApplyScreenValues(screens, cfg.get());
+    EXPECT_EQ(ScreenValuesFromConfig(cfg.get(), "default").instructions, "a\r\n\r\nb");
+    screens.includeInstructions = false;
+    ApplyScreenValues(screens, cfg.get());
+    EXPECT_EQ(cfg->instructionCount, 0);
+    const ScreenValues shown = ScreenValuesFromConfig(cfg.get(), "default");
+    EXPECT_FALSE(shown.includeInstructions);
+    EXPECT_EQ(shown.instructions, "default");
+}
+
+TEST_F(ScreenValuesTest, OwnerComesFromTheComboTextExactlyAndBack) {
+    const struct {
+        const char *text;
+        int owner;
+        const char *shown;
+    } cases[] = {{"QUORVANE", TL_OWNER_QUORVANE, "QUORVANE"},
+                 {"USER", TL_OWNER_USER, "USER"},
+                 {"OEM", TL_OWNER_OEM, "OEM"},
+                 {"", TL_OWNER_OEM, "OEM"},
+                 {"User", TL_OWNER_OEM, "OEM"}};
+    for (const auto &c : cases) {
+        screens.owner = c.text;
+        ApplyScreenValues(screens, cfg.get());
+        EXPECT_EQ(cfg->owner, c.owner) << c.text;
+        EXPECT_EQ(ScreenValuesFromConfig(cfg.get(), "").owner, c.shown) << c.text;
     }
-    EXPECT_FLOAT_EQ(cfg->nullRegionDflt[kKavelin][0].posMax, 0.9f); // the outer limits stay
-    EXPECT_FLOAT_EQ(cfg->nullRegionUser[kKavelin][1].posMax, 1.0f); // ... those of DFLT
-}
-
-TEST_F(ScreenValuesTest, LongTextsAreCut) {
-    screens.gameTitle = std::string(300, 't');
-    screens.labelPos[2] = std::string(100, 'p');
-    screens.labelNeg[5] = std::string(64, 'n');
-    ApplyScreenValues(screens, cfg.get());
-    EXPECT_EQ(std::string(cfg->applicationName), std::string(255, 't'));
-    EXPECT_EQ(std::string(cfg->motionLabelPos[2]), std::string(63, 'p'));
-    EXPECT_EQ(std::string(cfg->motionLabelNeg[5]), std::string(63, 'n'));
-}
-
-TEST_F(ScreenValuesTest, ScreensComeBackFromTheRecord) {
-    screens.executables = {"old.exe", "older.exe"};
-    ApplyScreenValues(screens, cfg.get());
-    screens.gameTitle = "Harbor Patrol 3D";
-    screens.executables = {"zeta.exe", "alpha.exe"};
-    screens.revMajor = 2;
-    screens.revMinor = 3;
-    screens.owner = "USER";
-    screens.orientation = 0;
-    screens.labelPos = {"Right", "Down", "", "", "", "Spin"};
-    screens.labelNeg = {"Left", "Up", "", "", "", ""};
-    screens.rows = AxisRows{{0, 2, kNoAxis, kNoAxis, kNoAxis, 5}, {0, 1, 0, 0, 0, 1}};
-    screens.scalarPos = {75, 29, 50, 50, 50, 150};
-    screens.deadZonePos = {10, 29, 0, 0, 0, 100};
-    ApplyScreenValues(screens, cfg.get());
-    EXPECT_EQ(cfg->orientation, TL_HORIZONTAL);
-
-    const ScreenValues shown = ScreenValuesFromConfig(cfg.get(), kInstructions);
-    EXPECT_EQ(shown.gameTitle, screens.gameTitle);
-    EXPECT_EQ(shown.executables, screens.executables);
-    EXPECT_EQ(RevisionText(shown.revMajor, shown.revMinor), "2.3");
-    EXPECT_EQ(shown.owner, "USER");
-    EXPECT_EQ(shown.orientation, 0);
-    EXPECT_EQ(shown.labelPos, screens.labelPos);
-    EXPECT_EQ(shown.labelNeg, screens.labelNeg);
-    EXPECT_EQ(shown.rows, screens.rows);
-    EXPECT_EQ(shown.scalarPos, screens.scalarPos);
-    EXPECT_EQ(shown.deadZonePos, screens.deadZonePos);
-    EXPECT_EQ(shown.tuningLabels[0], "\nUnused");
+    EXPECT_STREQ(OwnerText(TL_OWNER_NONE), "OEM");
 }
 
 TEST_F(ScreenValuesTest, ScreenRowsComeFromTheHorizontalDefaultMap) {

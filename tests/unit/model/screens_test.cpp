@@ -1,8 +1,11 @@
 // Screen titles by screen and mode, and tool-tip texts by control.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
+#include "bindings.h"
 #include "screens.h"
 
 using namespace model;
@@ -13,9 +16,6 @@ TEST(Screens, TitleByScreenAndMode) {
     for (int screen = 1; screen <= 3; ++screen) {
         EXPECT_EQ(ScreenTitleId(screen, false), normal[screen - 1]);
         EXPECT_EQ(ScreenTitleId(screen, true), internal[screen - 1]);
-        // A running editor is looked for by the internal-use titles first.
-        EXPECT_EQ(kInstanceTitleOrder[screen - 1], internal[screen - 1]);
-        EXPECT_EQ(kInstanceTitleOrder[screen + 2], normal[screen - 1]);
     }
     EXPECT_EQ(ScreenTitleId(0, false), 0);
 }
@@ -35,14 +35,25 @@ TEST(Screens, ToolTipByControl) {
         {1731, 0, "Based on current Axis Map"},
         {1732, 75, "Current scalar: 1.50"},
         {1737, 0, "Current scalar: 0.00"},
-        {1732, 150, "Current scalar: 3.00"},
         {1738, 100, "Current dead zone: 100%"},
         {1743, 10, "Current dead zone: 10%"},
-        {1000, 0, ""},
         {1668, 0, ""},
         {1673, 0, ""},
         {1744, 0, ""},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ToolTipText(c.id, c.position), c.tip) << c.id;
+}
+
+// Each per-row value is bound to one control per row, in row order.
+TEST(Bindings, EveryRowOfEachPerRowValueOnceInOrder) {
+    for (const BindingTable &table : {GeneralBindings(), TuningBindings()}) {
+        std::map<Field, std::vector<int>> rows;
+        for (const Binding &b : table)
+            if (b.field == Field::kLabelPos || b.field == Field::kLabelNeg || b.field >= Field::kRowLabel)
+                rows[b.field].push_back(b.row);
+        EXPECT_FALSE(rows.empty());
+        for (const auto &field : rows)
+            EXPECT_EQ(field.second, (std::vector<int>{0, 1, 2, 3, 4, 5})) << static_cast<int>(field.first);
+    }
 }

@@ -30,7 +30,6 @@ TEST(Suggest, ScalarByBallAxisAndNoDeadZone) {
         EXPECT_EQ(s.deadZonePos, 0);
     }
     EXPECT_EQ(SuggestForRow(UnmappedRows(), 0).scalarPos, 50);
-    EXPECT_EQ(SuggestedScalar(6), 50);
     EXPECT_EQ(SuggestForRow(AxisRows{{2, 2, 2, 2, 2, 2}, {}}, kRows).scalarPos, 50) << "no such row";
 
     const int buttons[kRows] = {IDC_SUGGEST_0, IDC_SUGGEST_1, IDC_SUGGEST_2,
