@@ -58,6 +58,9 @@ test_usage() {
   expect_out_has "kcg load: --registry needs a registry file" "--registry= without a file"
   kcg load game.kcg other.kcg; expect_rc 2 "two files"
   kcg load --colour game.kcg; expect_rc 2 "unknown option"
+  # After "--" a name that looks like an option is a file.
+  kcg load -- --registry; expect_rc 1 "a file named like an option"
+  expect_out_has "--registry: " "a file named like an option"
 }
 
 test_loads_into_a_registry_file_keeping_what_it_held() {
