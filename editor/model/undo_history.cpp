@@ -56,22 +56,23 @@ bool UndoHistory::Record(const ScreenValues &now) {
     return true;
 }
 
-bool UndoHistory::Undo(ScreenValues &values) {
-    if (undo_.empty()) return false;
-    redo_.push_back(current_);
-    CopyPart(part_, undo_.back(), current_);
-    undo_.pop_back();
+// Moves one step from `from` to `to`: what is shown now goes onto `to`, the
+// step taken off `from` becomes what is shown.
+bool UndoHistory::Move(std::deque<ScreenValues> &from, std::deque<ScreenValues> &to, ScreenValues &values) {
+    if (from.empty()) return false;
+    to.push_back(current_);
+    CopyPart(part_, from.back(), current_);
+    from.pop_back();
     CopyPart(part_, current_, values);
     return true;
 }
 
+bool UndoHistory::Undo(ScreenValues &values) {
+    return Move(undo_, redo_, values);
+}
+
 bool UndoHistory::Redo(ScreenValues &values) {
-    if (redo_.empty()) return false;
-    undo_.push_back(current_);
-    CopyPart(part_, redo_.back(), current_);
-    redo_.pop_back();
-    CopyPart(part_, current_, values);
-    return true;
+    return Move(redo_, undo_, values);
 }
 
 } // namespace model

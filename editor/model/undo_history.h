@@ -47,6 +47,8 @@ class UndoHistory {
     bool Redo(ScreenValues &values);
 
   private:
+    bool Move(std::deque<ScreenValues> &from, std::deque<ScreenValues> &to, ScreenValues &values);
+
     ScreenPart part_;
     ScreenValues current_;
     std::deque<ScreenValues> undo_, redo_;
