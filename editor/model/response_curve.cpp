@@ -46,7 +46,7 @@ Response TuningResponse(const TlNullRegion &recordRegion, int deadZonePos, int s
 }
 
 double ResponseOutput(const Response &response, double x) {
-    x = std::clamp(x, -1.0, 1.0); // also takes a NaN to 0 below
+    x = std::clamp(x, -1.0, 1.0); // a NaN stays one and takes neither side: 0
     double share = 0.0;
     if (x > response.posMin) {
         share = std::clamp((x - response.posMin) * response.posScale, 0.0, 1.0);
