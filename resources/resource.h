@@ -181,6 +181,9 @@
 #define IDC_DEAD_ZONE_VALUE_3 1789
 #define IDC_DEAD_ZONE_VALUE_4 1790
 #define IDC_DEAD_ZONE_VALUE_5 1791
+// The plot of the response of the row with the focus, and its heading
+#define IDC_RESPONSE_HEADING 1792
+#define IDC_RESPONSE_PLOT 1793
 #define IDC_EXIT 1769
 
 // ---- File Revision Number and Clean KCG Files dialogs

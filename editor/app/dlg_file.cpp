@@ -144,6 +144,13 @@ bool CKcgEditorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
     case WM_INITMENUPOPUP:
         EnableEditMenu(reinterpret_cast<HMENU>(wParam));
         return false;
+    case WM_DRAWITEM:
+        // The Tuning screen's plot is drawn by the screen.
+        if (!tuning_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam))) return false;
+        break;
+    case TuningScreen::kRowFocusMessage:
+        tuning_.OnRowFocused(reinterpret_cast<HWND>(lParam));
+        break;
     case WM_ENABLE:
         if (wParam && !settings_.startFile.empty()) PostMessageA(hwnd(), kOpenStartFileMessage, 0, 0);
         return false;

@@ -56,4 +56,9 @@ void SetNullRegion(TlNullRegion &region, float negMax, float negMin, float posMi
     region.posMax = posMax;
 }
 
+void SetDeadZoneEnds(TlNullRegion &region, float deadZone) {
+    region.negMin = -deadZone;
+    region.posMin = deadZone;
+}
+
 } // namespace model

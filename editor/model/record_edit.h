@@ -30,6 +30,8 @@ void CopyText(char *field, size_t capacity, const std::string &text, size_t maxL
 
 // Sets a null region from its four values in file order.
 void SetNullRegion(TlNullRegion &region, float negMax, float negMin, float posMin, float posMax);
+// Sets a null region's inner ends to a dead zone d: NegMin -d, PosMin d.
+void SetDeadZoneEnds(TlNullRegion &region, float deadZone);
 
 } // namespace model
 

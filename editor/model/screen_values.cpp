@@ -34,10 +34,8 @@ void SetMotionSources(TlConfig &cfg, int i, bool mapped, const ScreenValues &scr
 }
 
 void SetDeadZone(TlConfig &cfg, int i, const ScreenValues &screens) {
-    const float d = screens.deadZoneEnabled[i] ? SliderValue(screens.deadZonePos[i]) : 0.0f;
     TlNullRegion &dflt = cfg.nullRegionDflt[kKavelin][i];
-    dflt.posMin = d;
-    dflt.negMin = -d;
+    SetDeadZoneEnds(dflt, RowDeadZoneValue(screens.deadZoneEnabled[i], screens.deadZonePos[i]));
     cfg.nullRegionUser[kKavelin][i] = dflt;
 }
 
@@ -159,7 +157,7 @@ bool ApplyScreenValues(const ScreenValues &screens, TlConfig &cfg) {
     for (int i = 0; i < kRows; ++i) {
         SetMotionSources(cfg, i, horizontal[i] != '-', screens);
         SetDeadZone(cfg, i, screens);
-        cfg.tuningScalars[kKavelin][i] = screens.scalarEnabled[i] ? SliderValue(screens.scalarPos[i]) : 0.5f;
+        cfg.tuningScalars[kKavelin][i] = RowScalarValue(screens.scalarEnabled[i], screens.scalarPos[i]);
     }
     return complete;
 }

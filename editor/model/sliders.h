@@ -22,6 +22,15 @@ constexpr float kScalarFactor = 100.005196f;
 // The record value of slider position p: p x 0.01 in single precision.
 float SliderValue(int position);
 
+// What a Tuning row's slider stores: its value while the row is in use; a
+// row out of use stores no dead zone and the neutral scalar.
+inline float RowDeadZoneValue(bool inUse, int position) {
+    return inUse ? SliderValue(position) : 0.0f;
+}
+inline float RowScalarValue(bool inUse, int position) {
+    return SliderValue(inUse ? position : kScalarNeutral);
+}
+
 // value x factor in single precision, truncated toward zero. A product beyond
 // the range of int (or not a number) gives the nearest end of the range (0).
 int SliderPosition(float value, float factor);

@@ -41,4 +41,10 @@ int SuggestButtonRow(int controlId) {
     return -1;
 }
 
+int TuningRowOfControl(int controlId) {
+    if (controlId >= IDC_SCALAR_0 && controlId <= IDC_SCALAR_5) return controlId - IDC_SCALAR_0;
+    if (controlId >= IDC_DEAD_ZONE_0 && controlId <= IDC_DEAD_ZONE_5) return controlId - IDC_DEAD_ZONE_0;
+    return SuggestButtonRow(controlId);
+}
+
 } // namespace model

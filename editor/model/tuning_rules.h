@@ -45,6 +45,11 @@ constexpr std::array<int, kRows> kSuggestButtonIds = {IDC_SUGGEST_0, IDC_SUGGEST
 // The row of a Suggest button, or -1 for any other control.
 int SuggestButtonRow(int controlId);
 
+// The row of a row's scalar slider, dead-zone slider or Suggest button, or
+// -1 for any other control: the row whose response the plot shows while the
+// control has the focus.
+int TuningRowOfControl(int controlId);
+
 } // namespace model
 
 #endif

@@ -11,6 +11,7 @@
 #include "dialog_hook.h"
 #include "edit.h"
 #include "file_dialog.h"
+#include "focus_watch.h"
 #include "list_box.h"
 #include "message_box.h"
 #include "slider.h"

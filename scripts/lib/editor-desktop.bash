@@ -54,6 +54,16 @@ capture_window() {
   import -silent -window root -crop "${width}x${height}+${left}+${top}" +repage "$file"
 }
 
+# Saves a PNG of control $2 (an id) of the window titled $1 as $3.
+capture_control() {
+  local title="$1" id="$2" file="$3" left top width height
+  sleep 1
+  read -r left top width height < <(harness control-rect "$title" "$id") || return 1
+  [ -n "$height" ] || return 1
+  mkdir -p "$(dirname "$file")"
+  import -silent -window root -crop "${width}x${height}+${left}+${top}" +repage "$file"
+}
+
 # Ends the editor: asks whichever screen is showing to close, discards
 # unsaved changes if it asks ($1: the prompt's answer that discards them, ok
 # on the first two screens, no on the last), and waits for the desktop to go;

@@ -100,7 +100,9 @@ constexpr int kTuningGroup[] = {IDC_BACK_TUNING,
                                 IDC_DEAD_ZONE_VALUE_2,
                                 IDC_DEAD_ZONE_VALUE_3,
                                 IDC_DEAD_ZONE_VALUE_4,
-                                IDC_DEAD_ZONE_VALUE_5};
+                                IDC_DEAD_ZONE_VALUE_5,
+                                IDC_RESPONSE_HEADING,
+                                IDC_RESPONSE_PLOT};
 
 // The label rows' combo boxes, row 0 (game axis X) to row 5 (V).
 constexpr int kPositiveLabelIds[] = {IDC_LABEL_X_POS, IDC_LABEL_Y_POS, IDC_LABEL_Z_POS,

@@ -1,6 +1,7 @@
 #include "tuning_screen.h"
 
 #include "resource.h"
+#include "response_curve.h"
 #include "screen_groups.h"
 #include "sliders.h"
 #include "tuning_rules.h"
@@ -47,6 +48,8 @@ void TuningScreen::SetUp() {
     for (int row = 0; row < model::kRows; ++row) {
         SetUpSlider(ui::Slider(Item(IDC_DEAD_ZONE_0 + row)), model::kDeadZoneMax);
         SetUpSlider(ui::Slider(Item(IDC_SCALAR_0 + row)), model::kScalarMax);
+        for (const int id : {IDC_SCALAR_0 + row, IDC_DEAD_ZONE_0 + row, kSuggestIds[row]})
+            ui::WatchFocus(Item(id), kRowFocusMessage);
     }
 }
 
@@ -64,6 +67,9 @@ void TuningScreen::Show(bool visible) {
 
 void TuningScreen::Enter(const model::MotionList &motions) {
     const std::array<model::TuningRow, model::kRows> rows = model::PrepareTuningRows(motions);
+    motions_.fill(model::Motion{});
+    for (const model::Motion &motion : motions)
+        if (motion.row >= 0 && motion.row < model::kRows) motions_[motion.row] = motion;
     for (int row = 0; row < model::kRows; ++row) {
         const bool inUse = rows[row].enabled;
         HWND label = Item(IDC_ROW_LABEL_0 + row);
@@ -72,6 +78,11 @@ void TuningScreen::Enter(const model::MotionList &motions) {
                              IDC_SCALAR_VALUE_0 + row, IDC_DEAD_ZONE_VALUE_0 + row})
             ui::Control(Item(id)).Enable(inUse);
     }
+    // The plot keeps its row while the row is in use, else shows the first row in use.
+    if (plotRow_ >= 0 && !rows[plotRow_].enabled) plotRow_ = -1;
+    for (int row = 0; row < model::kRows && plotRow_ < 0; ++row)
+        if (rows[row].enabled) plotRow_ = row;
+    ShowResponse();
 }
 
 void TuningScreen::OnSuggest(int row) {
@@ -88,9 +99,10 @@ void TuningScreen::OnSuggest(int row) {
 void TuningScreen::OnSliderMoved(HWND slider) const {
     // A tip showing over the slider reads the position it just moved to.
     tips_.Refresh(slider);
-    const int id = GetDlgCtrlID(slider);
-    if (id >= IDC_SCALAR_0 && id <= IDC_SCALAR_5) ShowValues(id - IDC_SCALAR_0);
-    if (id >= IDC_DEAD_ZONE_0 && id <= IDC_DEAD_ZONE_5) ShowValues(id - IDC_DEAD_ZONE_0);
+    const int row = model::TuningRowOfControl(GetDlgCtrlID(slider));
+    if (row < 0) return;
+    ShowValues(row);
+    if (row == plotRow_) ShowResponse();
 }
 
 void TuningScreen::ShowValues(int row) const {
@@ -104,8 +116,44 @@ void TuningScreen::FromDocument() {
     Screen::FromDocument();
     for (int row = 0; row < model::kRows; ++row)
         ShowValues(row);
+    ShowResponse();
 }
 
 void TuningScreen::ShowRestored() {
     FromDocument();
+}
+
+void TuningScreen::OnRowFocused(HWND control) {
+    const int row = model::TuningRowOfControl(GetDlgCtrlID(control));
+    if (row < 0 || row == plotRow_ || motions_[row].row != row) return;
+    plotRow_ = row;
+    ShowResponse();
+}
+
+ResponsePicture TuningScreen::PlottedPicture() const {
+    ResponsePicture picture;
+    if (plotRow_ < 0) return picture;
+    picture.shown = true;
+    picture.response = model::TuningResponse(doc_.Record().nullRegionDflt[model::kKavelin][plotRow_],
+                                             ui::Slider(Item(IDC_DEAD_ZONE_0 + plotRow_)).Position(),
+                                             ui::Slider(Item(IDC_SCALAR_0 + plotRow_)).Position());
+    picture.axisName = model::ResponseAxisName(doc_.Values().rows, plotRow_);
+    picture.negativeLabel = motions_[plotRow_].neg;
+    picture.positiveLabel = motions_[plotRow_].pos;
+    return picture;
+}
+
+void TuningScreen::ShowResponse() const {
+    HWND plot = Item(IDC_RESPONSE_PLOT);
+    // The plot in words is the control's text, for screen readers and tests.
+    const ResponsePicture picture = PlottedPicture();
+    ui::Static(plot).SetText(picture.shown ? model::ResponseSummary(motions_[plotRow_].pair, picture.response)
+                                           : kNoResponseNote);
+    InvalidateRect(plot, nullptr, FALSE);
+}
+
+bool TuningScreen::DrawItem(const DRAWITEMSTRUCT &item) const {
+    if (item.CtlID != IDC_RESPONSE_PLOT) return false;
+    DrawResponsePlot(item, PlottedPicture());
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -98,6 +99,16 @@ bool Choose(HWND dialog, int id, int index) {
     HWND combo = GetDlgItem(dialog, id);
     return Ask(combo, CB_SETCURSEL, index) == index &&
            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+bool Slide(HWND dialog, int id, int position) {
+    HWND slider = GetDlgItem(dialog, id);
+    const auto scroll = [&](int code) {
+        return PostMessageA(dialog, WM_HSCROLL, MAKEWPARAM(code, code == TB_ENDTRACK ? 0 : position),
+                            reinterpret_cast<LPARAM>(slider));
+    };
+    return Ask(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(slider), TRUE) >= 0 &&
+           Ask(slider, TBM_SETPOS, TRUE, position) >= 0 && scroll(TB_THUMBPOSITION) && scroll(TB_ENDTRACK);
 }
 
 LRESULT Ask(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {

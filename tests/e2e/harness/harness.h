@@ -61,6 +61,8 @@ std::optional<std::string> TextOf(HWND control);
 bool Type(HWND edit, const std::string &text); // over the whole old text
 bool Press(HWND dialog, int id);               // push button id is clicked
 bool Choose(HWND dialog, int id, int index);   // combo box entry
+// Slider id takes the focus and moves to position, as the arrow keys move it.
+bool Slide(HWND dialog, int id, int position);
 // Sends a message to a control and returns its answer; -1 if none came in time.
 LRESULT Ask(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // Presses button id of a dialog or message box and waits for the box to go.

@@ -2,10 +2,12 @@
 // from outside, step by step, for scripts (screenshots, the demo run). Each
 // step waits a bounded time for what it needs; the first that fails ends the
 // run with exit code 1. Steps: wait-window TITLE, wait-gone TITLE, rect TITLE
-// (prints left top width height), answer CAPTION BUTTON (ok, cancel, yes, no
-// or a number), set-text TITLE ID TEXT, type TITLE ID TEXT, press TITLE ID,
-// click TITLE ID, choose TITLE ID INDEX, command TITLE ID (a menu command),
-// close TITLE, end TITLE (ends the program that owns the window, if any).
+// (prints left top width height), control-rect TITLE ID (the same of a
+// control), answer CAPTION BUTTON (ok, cancel, yes, no or a number), set-text
+// TITLE ID TEXT, type TITLE ID TEXT, press TITLE ID, click TITLE ID, choose
+// TITLE ID INDEX, slide TITLE ID POSITION (a slider, with the focus), command
+// TITLE ID (a menu command), close TITLE, end TITLE (ends the program that
+// owns the window, if any).
 #include <windows.h>
 
 #include <cstdio>
@@ -79,6 +81,10 @@ bool Run(const std::string &step, const std::vector<std::string> &a) {
     if (step == "type") return e2e::Type(control, a[2]) || Fail("could not type into " + a[1]);
     if (step == "press") return e2e::Press(window, id);
     if (step == "click") return PostMessageA(control, BM_CLICK, 0, 0);
+    if (step == "control-rect")
+        return GetWindowRect(control, &r) &&
+               std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top) > 0;
+    if (step == "slide") return e2e::Slide(window, id, Number(a[2])) || Fail("could not move " + a[1]);
     return e2e::Choose(window, id, Number(a[2])) || Fail("no entry " + a[2] + " in " + a[1]);
 }
 
@@ -92,8 +98,9 @@ int Usage() {
 int main(int argc, char **argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const std::vector<std::pair<std::string, size_t>> kSteps = {
-        {"wait-window", 1}, {"wait-gone", 1}, {"rect", 1},  {"close", 1},    {"end", 1},  {"answer", 2},
-        {"command", 2},     {"press", 2},     {"click", 2}, {"set-text", 3}, {"type", 3}, {"choose", 3}};
+        {"wait-window", 1}, {"wait-gone", 1}, {"rect", 1},         {"close", 1}, {"end", 1},
+        {"answer", 2},      {"command", 2},   {"press", 2},        {"click", 2}, {"set-text", 3},
+        {"type", 3},        {"choose", 3},    {"control-rect", 2}, {"slide", 3}};
     size_t at = 0;
     for (; at + 1 < args.size() && args[at].rfind("--", 0) == 0; at += 2) {
         if (args[at] == "--bound" && Number(args[at + 1]) >= 0) {

@@ -34,7 +34,14 @@ TEST(Suggest, ScalarByBallAxisAndNoDeadZone) {
 
     const int buttons[kRows] = {IDC_SUGGEST_0, IDC_SUGGEST_1, IDC_SUGGEST_2,
                                 IDC_SUGGEST_3, IDC_SUGGEST_4, IDC_SUGGEST_5};
-    for (int r = 0; r < kRows; ++r)
+    for (int r = 0; r < kRows; ++r) {
         EXPECT_EQ(SuggestButtonRow(buttons[r]), r);
+        // The controls that make a row the plot's.
+        EXPECT_EQ(TuningRowOfControl(buttons[r]), r);
+        EXPECT_EQ(TuningRowOfControl(IDC_SCALAR_0 + r), r);
+        EXPECT_EQ(TuningRowOfControl(IDC_DEAD_ZONE_0 + r), r);
+    }
     EXPECT_EQ(SuggestButtonRow(IDC_SCALAR_0), -1);
+    for (const int other : {IDC_ROW_LABEL_0, IDC_SCALAR_VALUE_5, IDC_SAVE, IDC_DEAD_ZONE_5 + 1})
+        EXPECT_EQ(TuningRowOfControl(other), -1) << other;
 }
