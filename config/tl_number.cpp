@@ -5,6 +5,7 @@
 #include "tl_number.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -26,7 +27,48 @@ int ScanWithStrtof(const char *text, float *value) {
     return 1;
 }
 
+// Adds the digits from p to *digits; returns where they end. The character
+// at the end of every item is no digit, so the walk needs no bound.
+const char *AddDigits(const char *p, uint32_t *digits) {
+    uint32_t value = *digits;
+    for (; IsDigit(*p); ++p)
+        value = value * 10 + static_cast<uint32_t>(*p - '0');
+    *digits = value;
+    return p;
+}
+
 } // namespace
+
+// Exact: below 2^24 the digits are a float as they stand, and so is every
+// power of ten up to 10^9, so one division rounds once, correctly, as the full
+// conversion does. Forms that go on into something else a conversion takes (an
+// exponent, a hexadecimal number) or hold more digits are left to it.
+bool tl::ScanPlainFloat(const char *begin, const char *end, float *value) {
+    static const float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f};
+    const bool negative = *begin == '-';
+    const char *p = begin + (negative ? 1 : 0);
+    uint32_t digits = 0;
+    const char *point = AddDigits(p, &digits);
+    if (point == p || *point == 'x' || *point == 'X') return false;
+    const char *after = point;
+    if (*point == '.') after = AddDigits(point + 1, &digits);
+    const long count = (after - p) - (*point == '.' ? 1 : 0);
+    if (after > end || count > 9 || *after == 'e' || *after == 'E' || digits >= (1u << 24)) return false;
+    const long fraction = *point == '.' ? after - point - 1 : 0;
+    const float magnitude = static_cast<float>(digits) / kPowers[fraction];
+    *value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+bool tl::ScanPlainInt(const char *begin, const char *end, int32_t *value) {
+    const bool negative = *begin == '-';
+    const char *p = begin + (negative ? 1 : 0);
+    uint32_t digits = 0;
+    const char *after = AddDigits(p, &digits);
+    if (after == p || after > end || after - p > 9) return false;
+    *value = negative ? -static_cast<int32_t>(digits) : static_cast<int32_t>(digits);
+    return true;
+}
 
 extern "C" int TlScanFloat(const char *text, float *value) {
     const char *p = text;

@@ -3,6 +3,8 @@
 #ifndef TL_NUMBER_H
 #define TL_NUMBER_H
 
+#include <stdint.h>
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -14,6 +16,18 @@ int TlScanFloat(const char *text, float *value);
 
 #ifdef __cplusplus
 }
+
+namespace tl {
+
+/* The plain decimal forms most numbers of a file take, converted straight from
+ * an item [begin, end) of the text, whose character at end is no digit:
+ * "-12.375", "100", "0.5". Returns false, leaving *value alone, for any other
+ * form, which the caller converts with TlScanFloat or sscanf as before. */
+bool ScanPlainFloat(const char *begin, const char *end, float *value);
+/* "-12", "14": at most nine digits. */
+bool ScanPlainInt(const char *begin, const char *end, int32_t *value);
+
+} // namespace tl
 #endif
 
 #endif

@@ -9,6 +9,7 @@
 // that TlFreeConfig can release a record left half-filled by a failure.
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,25 +23,21 @@
 #include "tl_lint.h"
 #include "tl_number.h"
 #include "tl_parse.h"
+#include "tl_text_map.h"
 
 namespace {
 
 // ---- Looking keywords up --------------------------------------------------
 
-// Looks keywords up in one text, through the text index or by rescanning,
-// and holds the value of the most recent lookup until the next one. With
-// diagnostics (always through the index) it tells them every lookup, which
-// items the reader used and what it could not use as written.
+// Looks keywords up in the map of one text and holds the value of the most
+// recent lookup, split where it stands, until the next one. With diagnostics
+// it tells them every lookup, which items the reader used and what it could
+// not use as written.
 class Lookup {
   public:
-    Lookup(const char *text, bool useIndex, tl::Diagnostics *diagnostics = nullptr)
-        : text_(text), index_(useIndex ? TlIndexCreate(text) : nullptr), value_{0, nullptr},
-          diagnostics_(diagnostics) {
-        if (useIndex && index_ == nullptr) noMemory_ = true;
-    }
-    ~Lookup() {
-        TlFreeValue(&value_);
-        TlIndexFree(index_);
+    Lookup(const char *text, tl::Diagnostics *diagnostics = nullptr) : diagnostics_(diagnostics) {
+        noMemory_ = !map_.Build(text);
+        lastStart_ = map_.SectionStart("");
     }
     Lookup(const Lookup &) = delete;
     Lookup &operator=(const Lookup &) = delete;
@@ -48,33 +45,36 @@ class Lookup {
     // True when keyword is in section (null: before the first header) with at
     // least one item. After running out of memory every lookup fails.
     bool find(const char *keyword, const char *section) {
-        TlFreeValue(&value_);
         if (noMemory_) return false;
-        if (index_ == nullptr) return TlFindEntry(keyword, section, text_, &value_) == 1;
-        const char *position = nullptr;
-        int found = TlIndexParseEntry(index_, keyword, section, &value_, &position);
-        if (found == -2) noMemory_ = true;
-        if (diagnostics_ != nullptr) diagnostics_->Looked(keyword, section, found == 1 ? position : nullptr);
-        return found == 1;
+        const char *start = sectionStart(section);
+        const char *position = start != nullptr ? map_.Find(start, keyword) : nullptr;
+        tl::Value::Result result = position != nullptr ? value_.Split(position) : tl::Value::kEmpty;
+        if (result == tl::Value::kNoMemory) noMemory_ = true;
+        const bool found = result == tl::Value::kFound;
+        if (diagnostics_ != nullptr)
+            diagnostics_->Looked(keyword, section, position, found ? &value_ : nullptr);
+        return found;
     }
 
-    bool hasSection(const char *section) const {
-        const char *cursor = nullptr;
-        return TlFindSection(section, &cursor, text_) == 1;
-    }
+    bool hasSection(const char *section) { return sectionStart(section) != nullptr; }
 
     bool outOfMemory() const { return noMemory_; }
     void failMemory() { noMemory_ = true; }
 
-    int groups() const { return value_.groupCount; }
-    int items(int group) const { return value_.groups[group].count; }
-    const char *item(int group, int position) const {
-        if (diagnostics_ != nullptr) diagnostics_->Touch(group, position);
-        return value_.groups[group].items[position];
+    int groups() const { return value_.groups(); }
+    int items(int group) const { return value_.count(group); }
+    const char *item(int group, int position) {
+        touch(group, position);
+        return value_.Text(group, position);
     }
     // The first group is the whole value of a single item or a flat list.
     int firstCount() const { return items(0); }
-    const char *first(int position = 0) const { return item(0, position); }
+    const char *first(int position = 0) { return item(0, position); }
+
+    // Converts item (group, position) into *member, which keeps its value when
+    // the item is no number (the diagnostics hear of it).
+    bool number(int group, int position, float *member);
+    void readInt(int group, int position, int32_t *member);
 
     // ---- What the diagnostics hear; nothing without them.
     // Item (group, position) is not what the reader wants (expected says what is).
@@ -97,13 +97,26 @@ class Lookup {
         if (diagnostics_ != nullptr) diagnostics_->Truncated(group, position, length, kept);
     }
     // Copies item (group, position) into a text member of capacity bytes.
-    void copyText(int group, int position, char *target, size_t capacity) const;
+    void copyText(int group, int position, char *target, size_t capacity);
 
   private:
-    const char *text_;
-    TlTextIndex *index_;
-    TlValue value_;
+    void touch(int group, int position) const {
+        if (diagnostics_ != nullptr) diagnostics_->Touch(group, position);
+    }
+    // Lookups come section by section, by the same few names.
+    const char *sectionStart(const char *section) {
+        if (section != lastSection_) {
+            lastSection_ = section;
+            lastStart_ = map_.SectionStart(section != nullptr ? section : "");
+        }
+        return lastStart_;
+    }
+
+    tl::TextMap map_;
+    tl::Value value_;
     tl::Diagnostics *diagnostics_;
+    const char *lastSection_ = nullptr;
+    const char *lastStart_ = nullptr;
     bool noMemory_ = false;
 };
 
@@ -126,17 +139,13 @@ class Keyword {
 // ---- Conversions ----------------------------------------------------------
 // A conversion that fails leaves the member as it was.
 
-void copyBounded(char *target, size_t capacity, const char *source) {
-    size_t length = std::strlen(source);
-    if (length >= capacity) length = capacity - 1;
-    std::memcpy(target, source, length);
-    target[length] = '\0';
-}
-
-void Lookup::copyText(int group, int position, char *target, size_t capacity) const {
-    const char *source = item(group, position);
-    copyBounded(target, capacity, source);
-    size_t length = std::strlen(source);
+void Lookup::copyText(int group, int position, char *target, size_t capacity) {
+    touch(group, position);
+    size_t length = 0;
+    const char *source = value_.Text(group, position, &length);
+    const size_t kept = length < capacity ? length : capacity - 1;
+    std::memcpy(target, source, kept);
+    target[kept] = '\0';
     if (length >= capacity)
         truncated(group, position, static_cast<int>(length), static_cast<int>(capacity - 1));
 }
@@ -164,6 +173,26 @@ bool scanFloat(const char *item, float *member) {
     return true;
 }
 
+const char *const kNumber = "a number";
+
+// Most numbers are plain decimals, converted where they stand; the others go
+// through the item's text as the reader sees it.
+bool Lookup::number(int group, int position, float *member) {
+    const tl::ItemSpan span = value_.span(group, position);
+    touch(group, position);
+    if (span.plain && tl::ScanPlainFloat(span.begin, span.end, member)) return true;
+    if (scanFloat(item(group, position), member)) return true;
+    bad(group, position, kNumber);
+    return false;
+}
+
+void Lookup::readInt(int group, int position, int32_t *member) {
+    const tl::ItemSpan span = value_.span(group, position);
+    touch(group, position);
+    if (span.plain && tl::ScanPlainInt(span.begin, span.end, member)) return;
+    if (!scanInt(item(group, position), member)) bad(group, position, "a whole number");
+}
+
 // Returns how many of the two numbers converted; 0 means the value is not a version.
 int scanVersion(const char *item, int32_t *major, int32_t *minor) {
     int high, low;
@@ -181,24 +210,18 @@ bool scanMask(const char *item, int32_t *member) {
     return true;
 }
 
-const char *const kNumber = "a number";
-
-void readFloat(const Lookup &look, int group, int position, float *member) {
-    if (!scanFloat(look.item(group, position), member)) look.bad(group, position, kNumber);
+void readFloat(Lookup &look, int group, int position, float *member) {
+    look.number(group, position, member);
 }
 
-void readInt(const Lookup &look, int group, int position, int32_t *member) {
-    if (!scanInt(look.item(group, position), member)) look.bad(group, position, "a whole number");
-}
-
-void scanFloats(const Lookup &look, float *members, int most) {
+void scanFloats(Lookup &look, float *members, int most) {
     int count = look.firstCount() < most ? look.firstCount() : most;
     for (int k = 0; k < count; ++k)
         readFloat(look, 0, k, &members[k]);
 }
 
 // Sets *member to the index of the first item in table; unchanged when absent.
-void scanWord(const Lookup &look, const char *const *table, int count, int32_t *member, const char *words) {
+void scanWord(Lookup &look, const char *const *table, int count, int32_t *member, const char *words) {
     int index = TlWordIndex(table, count, look.first());
     if (index >= 0)
         *member = index;
@@ -216,7 +239,7 @@ struct Outcome {
 
 const Outcome kReadOn = {TL_READ_OK, TL_ENTRY_NONE, true};
 
-Outcome missingEntry(const Lookup &look, TlEntry entry) {
+Outcome missingEntry(Lookup &look, TlEntry entry) {
     if (look.outOfMemory()) return {TL_READ_NO_MEMORY, TL_ENTRY_NONE, false};
     return {TL_READ_MISSING_ENTRY, entry, false};
 }
@@ -396,14 +419,14 @@ void readButtonTable(Lookup &look, const char *keyword, Entry **table, int32_t *
 
 void readButtonTables(TlConfig &cfg, Lookup &look) {
     readButtonTable(look, "BUTTON_MASKS", &cfg.buttonMasks, &cfg.buttonMaskCount,
-                    [](TlButtonMask &entry, const Lookup &look, int g) {
+                    [](TlButtonMask &entry, Lookup &look, int g) {
                         if (!scanMask(look.item(g, 2), &entry.mask)) look.bad(g, 2, "a mask such as 0x4");
                     });
     readButtonTable(
         look, "BUTTON_NUMBERS", &cfg.buttonNumbers, &cfg.buttonNumberCount,
-        [](TlButtonNumber &entry, const Lookup &look, int g) { readInt(look, g, 2, &entry.number); });
+        [](TlButtonNumber &entry, Lookup &look, int g) { look.readInt(g, 2, &entry.number); });
     readButtonTable(look, "BUTTON_CHARACTERS", &cfg.buttonCharacters, &cfg.buttonCharacterCount,
-                    [](TlButtonCharacter &entry, const Lookup &look, int g) {
+                    [](TlButtonCharacter &entry, Lookup &look, int g) {
                         look.copyText(g, 2, entry.text, sizeof entry.text);
                     });
 }
@@ -412,7 +435,7 @@ void readButtonTables(TlConfig &cfg, Lookup &look) {
 
 // Six characters, padded with '-'; any character other than a ball axis
 // letter becomes '-'. Lower case means inverted.
-void decodeAxisMap(TlAxisMap &map, const Lookup &look) {
+void decodeAxisMap(TlAxisMap &map, Lookup &look) {
     const char *item = look.first();
     size_t length = 0;
     while (length < TL_AXES && item[length] != '\0')
@@ -459,7 +482,7 @@ void readAxisMaps(TlConfig &cfg, Lookup &look, int d) {
 // Finds name in the three button tables. A later table's match wins, so a
 // name in both the mask and the character table maps to the character. A name
 // in no table leaves source and index as they were.
-void matchButtonName(const TlConfig &cfg, const Lookup &look, int32_t *source, int32_t *index) {
+void matchButtonName(const TlConfig &cfg, Lookup &look, int32_t *source, int32_t *index) {
     const char *name = look.first(0);
     const int32_t before = *source;
     *source = TL_SOURCE_UNDEFINED - 1; // no table's value: tells whether any matched
@@ -491,11 +514,8 @@ void matchButtonName(const TlConfig &cfg, const Lookup &look, int32_t *source, i
 }
 
 // A percentage or rate: its absolute value, percentages cut to 100.
-void readMagnitude(const Lookup &look, int position, float *member, float most) {
-    if (!scanFloat(look.first(position), member)) {
-        look.bad(0, position, kNumber);
-        return;
-    }
+void readMagnitude(Lookup &look, int position, float *member, float most) {
+    if (!look.number(0, position, member)) return;
     const float given = *member;
     *member = std::fabs(given) > most ? most : std::fabs(given);
     look.clamped(0, position, given, *member);
@@ -508,7 +528,7 @@ float clampPercent(float value) {
 
 // { name, function, numbers... }; a function word short of its numbers makes
 // the mapping undefined.
-void decodeMotionMap(const TlConfig &cfg, const Lookup &look, TlMotionMap &map) {
+void decodeMotionMap(const TlConfig &cfg, Lookup &look, TlMotionMap &map) {
     if (look.firstCount() == 1) {
         map.source = std::strcmp(look.first(), "AXIS") == 0 ? TL_SOURCE_AXIS : TL_SOURCE_UNDEFINED;
         if (map.source == TL_SOURCE_UNDEFINED && std::strcmp(look.first(), "UNDEFINED") != 0)
@@ -575,7 +595,7 @@ void readMotionMaps(TlConfig &cfg, Lookup &look, int d) {
 
 // { name, HOLD | SINGLE } or { name, REPEAT_CONSTANT, rate }; a single word
 // leaves the button undefined.
-void decodeButtonMap(const TlConfig &cfg, const Lookup &look, TlButtonMap &button) {
+void decodeButtonMap(const TlConfig &cfg, Lookup &look, TlButtonMap &button) {
     if (look.firstCount() == 1) {
         button.source = TL_SOURCE_UNDEFINED;
         if (std::strcmp(look.first(), "UNDEFINED") != 0) look.bad(0, 0, "UNDEFINED or { name, function }");
@@ -620,7 +640,7 @@ float clampTo(float value, float low, float high) {
 
 // The file order is NegMax, NegMin, PosMin, PosMax. Afterwards
 // -1 <= negMax <= negMin <= 0 <= posMin <= posMax <= 1.
-void decodeNullRegion(const Lookup &look, TlNullRegion &region) {
+void decodeNullRegion(Lookup &look, TlNullRegion &region) {
     if (look.firstCount() != 4) {
         look.wrongCount(look.firstCount(), 4);
         return;
@@ -663,7 +683,7 @@ void readScalarsAndSensitivity(TlConfig &cfg, Lookup &look, int d) {
         if (look.find(Keyword("SENS_", TlSetNames[set]), section))
             scanFloats(look, cfg.sensitivity[set][d], TL_SENS_VALUES);
     cfg.currentSensitivity[d] = cfg.sensitivity[TL_SET_BEG_USER + cfg.level][d];
-    if (look.find("SAMPLING_FREQUENCY", section)) readInt(look, 0, 0, &cfg.samplingFrequency[d]);
+    if (look.find("SAMPLING_FREQUENCY", section)) look.readInt(0, 0, &cfg.samplingFrequency[d]);
 }
 
 // Rows are taken while a group has exactly five values; only a full table
@@ -815,9 +835,22 @@ int report(TlReadReport *report, int result, TlEntry missing = TL_ENTRY_NONE) {
 }
 
 // Loads the whole of an open file followed by two NUL bytes. Every byte is
-// data, 0xFF included. Returns null with *result set on failure.
+// data, 0xFF included. The size the stream tells sizes the buffer, so that the
+// common case is one allocation and one read, which ends the load when it
+// brings that many bytes; a stream without a size is read until its end.
+// Returns null with *result set on failure.
 char *loadFile(FILE *file, int *result) {
-    size_t capacity = 4096, length = 0;
+    std::setvbuf(file, nullptr, _IONBF, 0); // the bytes go straight into text
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        size = std::ftell(file);
+        if (std::fseek(file, 0, SEEK_SET) != 0) {
+            *result = TL_READ_CANNOT_OPEN;
+            return nullptr;
+        }
+    }
+    const bool sized = size >= 0 && static_cast<unsigned long>(size) < SIZE_MAX / 4;
+    size_t capacity = sized ? static_cast<size_t>(size) + 2 : 4096, length = 0;
     char *text = static_cast<char *>(tl::Malloc(capacity));
     while (text != nullptr) {
         length += std::fread(text + length, 1, capacity - 2 - length, file);
@@ -826,7 +859,7 @@ char *loadFile(FILE *file, int *result) {
             *result = TL_READ_CANNOT_OPEN;
             return nullptr;
         }
-        if (std::feof(file)) break;
+        if (std::feof(file) || (sized && length == static_cast<size_t>(size))) break;
         if (length == capacity - 2) {
             char *larger =
                 capacity <= SIZE_MAX / 2 ? static_cast<char *>(tl::Realloc(text, capacity * 2)) : nullptr;
@@ -844,14 +877,14 @@ char *loadFile(FILE *file, int *result) {
     return text;
 }
 
-int readBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *readReport,
-               tl::Diagnostics *diagnostics) {
+// Reads text (followed by two NUL bytes) into a fresh *cfg.
+int readBuffer(TlConfig *cfg, const char *text, TlReadReport *readReport, tl::Diagnostics *diagnostics) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
     TlInitConfig(cfg);
     if (text == nullptr) text = "\0";
     Outcome outcome;
     {
-        Lookup look(text, useIndex != 0, diagnostics);
+        Lookup look(text, diagnostics);
         outcome = readText(*cfg, look);
     }
     if (!outcome.keepRecord) TlFreeConfig(cfg);
@@ -860,20 +893,25 @@ int readBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *read
 
 // Reads a loaded text, with diagnostics when there is a sink.
 int readLoaded(TlConfig *cfg, const char *text, TlReadReport *readReport, const TlLintSink *sink) {
-    if (sink == nullptr) return TlReadConfigBuffer(cfg, text, 1, readReport);
+    if (sink == nullptr) return readBuffer(cfg, text, readReport, nullptr);
     tl::Diagnostics diagnostics(text, sink);
-    const int result = readBuffer(cfg, text, 1, readReport, &diagnostics);
+    const int result = readBuffer(cfg, text, readReport, &diagnostics);
     diagnostics.Finish();
     return result;
+}
+
+// A read that fails before it starts still leaves a fresh record.
+int failBefore(TlConfig *cfg, TlReadReport *readReport, int result) {
+    TlInitConfig(cfg);
+    return report(readReport, result);
 }
 
 int readTextWith(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport,
                  const TlLintSink *sink) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
-    TlInitConfig(cfg);
     if (text == nullptr) length = 0;
     char *copy = length <= SIZE_MAX - 2 ? static_cast<char *>(tl::Malloc(length + 2)) : nullptr;
-    if (copy == nullptr) return report(readReport, TL_READ_NO_MEMORY);
+    if (copy == nullptr) return failBefore(cfg, readReport, TL_READ_NO_MEMORY);
     if (length > 0) std::memcpy(copy, text, length);
     copy[length] = '\0';
     copy[length + 1] = '\0';
@@ -884,13 +922,12 @@ int readTextWith(TlConfig *cfg, const char *text, size_t length, TlReadReport *r
 
 int readFileWith(TlConfig *cfg, const char *path, TlReadReport *readReport, const TlLintSink *sink) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
-    TlInitConfig(cfg);
     FILE *file = path != nullptr ? std::fopen(path, "rb") : nullptr;
-    if (file == nullptr) return report(readReport, TL_READ_CANNOT_OPEN);
+    if (file == nullptr) return failBefore(cfg, readReport, TL_READ_CANNOT_OPEN);
     int result = TL_READ_OK;
     char *text = loadFile(file, &result);
     std::fclose(file);
-    if (text == nullptr) return report(readReport, result);
+    if (text == nullptr) return failBefore(cfg, readReport, result);
     result = readLoaded(cfg, text, readReport, sink);
     std::free(text);
     return result;
@@ -900,11 +937,7 @@ int readFileWith(TlConfig *cfg, const char *path, TlReadReport *readReport, cons
 
 int tl::ReadWithDiagnostics(TlConfig *cfg, const char *text, TlReadReport *readReport,
                             Diagnostics *diagnostics) {
-    return readBuffer(cfg, text, 1, readReport, diagnostics);
-}
-
-extern "C" int TlReadConfigBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *readReport) {
-    return readBuffer(cfg, text, useIndex, readReport, nullptr);
+    return readBuffer(cfg, text, readReport, diagnostics);
 }
 
 extern "C" int TlReadConfigText(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport) {
