@@ -39,12 +39,14 @@ const char *AddDigits(const char *p, uint32_t *digits) {
 
 } // namespace
 
-// Exact: below 2^24 the digits are a float as they stand, and so is every
-// power of ten up to 10^9, so one division rounds once, correctly, as the full
-// conversion does. Forms that go on into something else a conversion takes (an
-// exponent, a hexadecimal number) or hold more digits are left to it.
+// Exact: for digits below 2^24 and at most nine of them after the point, the
+// product with the double nearest 10^-fraction, rounded to float, is the float
+// nearest the decimal, as the full conversion gives (checked for every such
+// number by tests/unit/config/number_test.cpp). Forms that go on into
+// something else a conversion takes (an exponent, a hexadecimal number) or
+// hold more digits are left to it.
 bool tl::ScanPlainFloat(const char *begin, const char *end, float *value) {
-    static const float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f};
+    static const double kScales[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9};
     const bool negative = *begin == '-';
     const char *p = begin + (negative ? 1 : 0);
     uint32_t digits = 0;
@@ -55,7 +57,7 @@ bool tl::ScanPlainFloat(const char *begin, const char *end, float *value) {
     const long count = (after - p) - (*point == '.' ? 1 : 0);
     if (after > end || count > 9 || *after == 'e' || *after == 'E' || digits >= (1u << 24)) return false;
     const long fraction = *point == '.' ? after - point - 1 : 0;
-    const float magnitude = static_cast<float>(digits) / kPowers[fraction];
+    const float magnitude = static_cast<float>(static_cast<double>(digits) * kScales[fraction]);
     *value = negative ? -magnitude : magnitude;
     return true;
 }

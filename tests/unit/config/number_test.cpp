@@ -56,4 +56,25 @@ TEST(ScanFloat, AgreesWithScanfOnPrintedFloats) {
     }
 }
 
+// The plain conversion scales by the double nearest 10^-fraction instead of
+// dividing by a float power of ten: the same float for every number of digits
+// it takes (below 2^24, at most nine), and it takes the forms files hold.
+TEST(ScanFloat, PlainScalingIsExactForEveryNumberItTakes) {
+    const float powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f};
+    const double scales[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9};
+    for (int fraction = 0; fraction <= 9; ++fraction) {
+        long differences = 0;
+        for (uint32_t digits = 0; digits < (1u << 24); ++digits)
+            differences += static_cast<float>(static_cast<double>(digits) * scales[fraction]) !=
+                           static_cast<float>(digits) / powers[fraction];
+        EXPECT_EQ(differences, 0) << fraction << " digits after the point";
+    }
+    for (const char *text : {"-0.707107", "1.00", "12345678", "-1.2345678", "0.00000001"}) {
+        float plain = 0.0f, scanned = 0.0f;
+        ASSERT_TRUE(tl::ScanPlainFloat(text, text + std::strlen(text), &plain)) << text;
+        std::sscanf(text, "%f", &scanned);
+        EXPECT_EQ(plain, scanned) << text;
+    }
+}
+
 } // namespace
