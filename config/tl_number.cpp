@@ -39,26 +39,28 @@ const char *AddDigits(const char *p, uint32_t *digits) {
 
 } // namespace
 
-// Exact: for digits below 2^24 and at most nine of them after the point, the
-// product with the double nearest 10^-fraction, rounded to float, is the float
-// nearest the decimal, as the full conversion gives (checked for every such
-// number by tests/unit/config/number_test.cpp). Forms that go on into
-// something else a conversion takes (an exponent, a hexadecimal number) or
-// hold more digits are left to it.
-bool tl::ScanPlainFloat(const char *begin, const char *end, float *value) {
+const char *tl::ReadPlainFloat(const char *begin, float *value) {
     static const double kScales[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9};
     const bool negative = *begin == '-';
     const char *p = begin + (negative ? 1 : 0);
     uint32_t digits = 0;
     const char *point = AddDigits(p, &digits);
-    if (point == p || *point == 'x' || *point == 'X') return false;
+    if (point == p || *point == 'x' || *point == 'X') return nullptr;
     const char *after = point;
     if (*point == '.') after = AddDigits(point + 1, &digits);
     const long count = (after - p) - (*point == '.' ? 1 : 0);
-    if (after > end || count > 9 || *after == 'e' || *after == 'E' || digits >= (1u << 24)) return false;
+    if (count > 9 || *after == 'e' || *after == 'E' || digits >= (1u << 24)) return nullptr;
     const long fraction = *point == '.' ? after - point - 1 : 0;
     const float magnitude = static_cast<float>(static_cast<double>(digits) * kScales[fraction]);
     *value = negative ? -magnitude : magnitude;
+    return after;
+}
+
+bool tl::ScanPlainFloat(const char *begin, const char *end, float *value) {
+    float number = 0.0f;
+    const char *after = ReadPlainFloat(begin, &number);
+    if (after == nullptr || after > end) return false;
+    *value = number;
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include "tl_alloc.h"
 #include "tl_chars.h"
+#include "tl_number.h"
 
 #include <climits>
 #include <cstdlib>
@@ -62,27 +63,48 @@ const char *FindItemEnd(const char *p, bool *escaped) {
     }
 }
 
+// A plain decimal followed by nothing but whitespace before the "," or "}"
+// that ends its item: the common item, converted as it is walked. Returns the
+// "," or "}", or null for any other item.
+const char *ReadNumberItem(const char *p, const char **numberEnd, float *number) {
+    const char *after = tl::ReadPlainFloat(p, number);
+    if (after == nullptr) return nullptr;
+    const char *q = after;
+    while (kClassOf(*q) & kBlank)
+        ++q;
+    if (!(kClassOf(*q) & (kComma | kClose))) return nullptr;
+    *numberEnd = after;
+    return q;
+}
+
 // Walks one group's items from p, which is just inside the group, and calls
-// onItem(begin, end, escaped) for each. Items holding only whitespace are
-// dropped, and so is an item cut off by the end of the text. Returns the
-// position after the group's "}" with *closed set, or the end of the text with
-// *closed clear.
+// onItem(begin, end, escaped, number) for each (number, when not null, is the
+// plain decimal the item holds). Items holding only whitespace are dropped,
+// and so is an item cut off by the end of the text. Returns the position after
+// the group's "}" with *closed set, or the end of the text with *closed clear.
 template <typename OnItem> const char *WalkGroup(const char *p, bool *closed, OnItem &&onItem) {
     p = SkipSpaceAndCommas(p);
     for (;;) {
         *closed = *p == '}';
         if (*p == '}') return p + 1;
         if (*p == '\0') return p;
-        bool escaped = false;
-        const char *end = FindItemEnd(p, &escaped);
-        if (*end == '\0') return end;
-        onItem(p, TrimEnd(p, end), escaped);
-        p = SkipSpaceAndCommas(end);
+        float number = 0.0f;
+        const char *end = nullptr;
+        const char *itemEnd = ReadNumberItem(p, &end, &number);
+        if (itemEnd != nullptr) {
+            onItem(p, end, false, &number);
+        } else {
+            bool escaped = false;
+            itemEnd = FindItemEnd(p, &escaped);
+            if (*itemEnd == '\0') return itemEnd;
+            onItem(p, TrimEnd(p, itemEnd), escaped, nullptr);
+        }
+        p = SkipSpaceAndCommas(itemEnd);
     }
 }
 
 // Walks the groups of a brace list from p, just after its opening "{" and the
-// whitespace after it, calling sink.Item(begin, end, escaped) for each item and
+// whitespace after it, calling sink.Item(begin, end, escaped, number) for each item and
 // sink.EndGroup() or sink.DropGroup() after each group, and sink.End(end,
 // closed) once with where the walk stopped. Returns the number of groups kept.
 //
@@ -97,9 +119,10 @@ template <typename Sink> int WalkList(const char *p, Sink &sink, int maxGroups) 
         p = SkipSpaceAndCommas(p);
         if (*p == '{') ++p;
         bool closed = false;
-        const char *after = WalkGroup(p, &closed, [&sink](const char *begin, const char *end, bool escaped) {
-            sink.Item(begin, end, escaped);
-        });
+        const char *after =
+            WalkGroup(p, &closed, [&sink](const char *begin, const char *end, bool escaped, const float *number) {
+                sink.Item(begin, end, escaped, number);
+            });
         if (ofGroups && !closed) {
             sink.DropGroup();
             sink.End(after, false);
@@ -147,9 +170,10 @@ size_t NormalizeSpan(const char *begin, const char *end, char *out) {
 
 namespace tl {
 
-void Value::Item(const char *begin, const char *end, bool escaped) {
+void Value::Item(const char *begin, const char *end, bool escaped, const float *number) {
     const bool plain = !escaped && (begin == end || *begin != '"');
-    if (!spans_.push_back({begin, end, plain})) full_ = true;
+    ItemSpan span = {begin, end, plain, number != nullptr, number != nullptr ? *number : 0.0f};
+    if (!spans_.push_back(span)) full_ = true;
 }
 
 void Value::EndGroup() {
@@ -180,7 +204,7 @@ Value::Result Value::Split(const char *position) {
         for (; *lineEnd != '\n' && *lineEnd != '\0'; ++lineEnd)
             escaped |= *lineEnd == '\\';
         end_ = TrimEnd(p, lineEnd);
-        Item(p, end_, escaped);
+        Item(p, end_, escaped, nullptr);
         EndGroup();
     } else {
         const char *first = SkipSpace(p + 1);

@@ -21,6 +21,8 @@ struct ItemSpan {
     /* The item reads as its own characters, upper-cased: it has no enclosing
      * quotes and no escapes to remove. The character at end is never a digit. */
     bool plain;
+    bool isNumber; /* a plain decimal, converted: number */
+    float number;
 };
 
 class Value {
@@ -47,7 +49,7 @@ class Value {
     bool closed() const { return closed_; }
 
     /* For the walk over a list. */
-    void Item(const char *begin, const char *end, bool escaped);
+    void Item(const char *begin, const char *end, bool escaped, const float *number);
     void EndGroup();
     void DropGroup();
     void End(const char *end, bool closed);

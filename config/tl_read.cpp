@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 #include "tl_alloc.h"
 #include "tl_api.h"
@@ -44,7 +45,8 @@ class Lookup {
 
     // True when keyword is in section (null: before the first header) with at
     // least one item. After running out of memory every lookup fails.
-    bool find(const char *keyword, const char *section) {
+    // keyword.data() is NUL-terminated.
+    bool find(std::string_view keyword, const char *section) {
         if (noMemory_) return false;
         const char *start = sectionStart(section);
         const char *position = start != nullptr ? map_.Find(start, keyword) : nullptr;
@@ -52,7 +54,7 @@ class Lookup {
         if (result == tl::Value::kNoMemory) noMemory_ = true;
         const bool found = result == tl::Value::kFound;
         if (diagnostics_ != nullptr)
-            diagnostics_->Looked(keyword, section, position, found ? &value_ : nullptr);
+            diagnostics_->Looked(keyword.data(), section, position, found ? &value_ : nullptr);
         return found;
     }
 
@@ -124,16 +126,16 @@ class Lookup {
 class Keyword {
   public:
     Keyword(const char *a, const char *b = "", const char *c = "", const char *d = "") {
-        size_t length = 0;
         for (const char *part : {a, b, c, d})
-            for (; *part != '\0' && length + 1 < sizeof text_; ++part)
-                text_[length++] = *part;
-        text_[length] = '\0';
+            for (; *part != '\0' && length_ + 1 < sizeof text_; ++part)
+                text_[length_++] = *part;
+        text_[length_] = '\0';
     }
-    operator const char *() const { return text_; }
+    operator std::string_view() const { return std::string_view(text_, length_); }
 
   private:
     char text_[64];
+    size_t length_ = 0;
 };
 
 // ---- Conversions ----------------------------------------------------------
@@ -180,6 +182,10 @@ const char *const kNumber = "a number";
 bool Lookup::number(int group, int position, float *member) {
     const tl::ItemSpan span = value_.span(group, position);
     touch(group, position);
+    if (span.isNumber) {
+        *member = span.number;
+        return true;
+    }
     if (span.plain && tl::ScanPlainFloat(span.begin, span.end, member)) return true;
     if (scanFloat(item(group, position), member)) return true;
     bad(group, position, kNumber);
