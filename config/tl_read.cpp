@@ -21,12 +21,15 @@
 #include "tl_curve.h"
 #include "tl_defs.h"
 #include "tl_diag.h"
+#include "tl_keywords.h"
 #include "tl_lint.h"
 #include "tl_number.h"
 #include "tl_parse.h"
 #include "tl_text_map.h"
 
 namespace {
+
+using tl::Keywords;
 
 // ---- Looking keywords up --------------------------------------------------
 
@@ -120,22 +123,6 @@ class Lookup {
     const char *lastSection_ = nullptr;
     const char *lastStart_ = nullptr;
     bool noMemory_ = false;
-};
-
-// Builds "PART1PART2..." into a fixed buffer; keywords are short.
-class Keyword {
-  public:
-    Keyword(const char *a, const char *b = "", const char *c = "", const char *d = "") {
-        for (const char *part : {a, b, c, d})
-            for (; *part != '\0' && length_ + 1 < sizeof text_; ++part)
-                text_[length_++] = *part;
-        text_[length_] = '\0';
-    }
-    operator std::string_view() const { return std::string_view(text_, length_); }
-
-  private:
-    char text_[64];
-    size_t length_ = 0;
 };
 
 // ---- Conversions ----------------------------------------------------------
@@ -362,24 +349,23 @@ void readConfiguration(TlConfig &cfg, Lookup &look) {
 
 void readLabelsAndLimits(TlConfig &cfg, Lookup &look) {
     const char *section = TL_SECTION_TUNING;
+    const Keywords &names = Keywords::Get();
     for (int n = 0; n < TL_AXES; ++n) {
-        const char *number = TlButtonSlotNames[n]; // "1".."6"
-        if (look.find(Keyword("MOTION_LABEL_", number, "_POS"), section))
+        if (look.find(names.motionLabel[n][Keywords::kPos], section))
             look.copyText(0, 0, cfg.motionLabelPos[n], TL_LABEL_SIZE);
-        if (look.find(Keyword("MOTION_LABEL_", number, "_NEG"), section))
+        if (look.find(names.motionLabel[n][Keywords::kNeg], section))
             look.copyText(0, 0, cfg.motionLabelNeg[n], TL_LABEL_SIZE);
     }
     for (int n = 0; n < TL_AXES; ++n) {
-        const char *number = TlButtonSlotNames[n]; // "1".."6"
-        if (look.find(Keyword("APP_MIN_", number), section)) readFloat(look, 0, 0, &cfg.appMin[n]);
-        if (look.find(Keyword("APP_MAX_", number), section)) readFloat(look, 0, 0, &cfg.appMax[n]);
+        if (look.find(names.appMin[n], section)) readFloat(look, 0, 0, &cfg.appMin[n]);
+        if (look.find(names.appMax[n], section)) readFloat(look, 0, 0, &cfg.appMax[n]);
     }
 }
 
 // Five ON/OFF words, bit 0x01 first; fewer than five words leave all bits off.
 void readHighPassFilters(TlConfig &cfg, Lookup &look) {
     for (int set = 0; set < TL_SETS; ++set) {
-        if (!look.find(Keyword("HPFM_", TlSetNames[set]), TL_SECTION_TUNING)) continue;
+        if (!look.find(Keywords::Get().highPassFilter[set], TL_SECTION_TUNING)) continue;
         cfg.highPassFilter[set] = 0;
         if (look.firstCount() < 5) {
             look.wrongCount(look.firstCount(), 5, -1, "flags");
@@ -583,20 +569,20 @@ void decodeMotionMap(const TlConfig &cfg, Lookup &look, TlMotionMap &map) {
 
 void readMotionMaps(TlConfig &cfg, Lookup &look, int d) {
     struct {
-        const char *suffix;
+        Keywords::Side side;
+        Keywords::Copy copy;
         TlMotionMap (TlConfig::*maps)[TL_DEVICES][TL_AXES];
     } const motionMaps[] = {
-        {"_POS_DFLT", &TlConfig::motionMapPosDflt},
-        {"_NEG_DFLT", &TlConfig::motionMapNegDflt},
-        {"_POS_USER", &TlConfig::motionMapPosUser},
-        {"_NEG_USER", &TlConfig::motionMapNegUser},
+        {Keywords::kPos, Keywords::kDflt, &TlConfig::motionMapPosDflt},
+        {Keywords::kNeg, Keywords::kDflt, &TlConfig::motionMapNegDflt},
+        {Keywords::kPos, Keywords::kUser, &TlConfig::motionMapPosUser},
+        {Keywords::kNeg, Keywords::kUser, &TlConfig::motionMapNegUser},
     };
-    for (int n = 0; n < TL_AXES; ++n) {
-        const char *number = TlButtonSlotNames[n]; // "1".."6"
+    const Keywords &names = Keywords::Get();
+    for (int n = 0; n < TL_AXES; ++n)
         for (const auto &entry : motionMaps)
-            if (look.find(Keyword("MOTION_MAP_", number, entry.suffix), TlDeviceNames[d]))
+            if (look.find(names.motionMap[n][entry.side][entry.copy], TlDeviceNames[d]))
                 decodeMotionMap(cfg, look, (cfg.*entry.maps)[d][n]);
-    }
 }
 
 // { name, HOLD | SINGLE } or { name, REPEAT_CONSTANT, rate }; a single word
@@ -629,12 +615,11 @@ void decodeButtonMap(const TlConfig &cfg, Lookup &look, TlButtonMap &button) {
 }
 
 void readButtonMaps(TlConfig &cfg, Lookup &look, int d) {
-    const char *const *slotNames = d == TL_KAVELIN ? TlKavelinButtonNames : TlButtonSlotNames;
+    const Keywords &keywords = Keywords::Get();
     for (int slot = 0; slot < TlButtonSlotCount(d); ++slot) {
-        if (look.find(Keyword("BUTTON_", slotNames[slot], "_DFLT"), TlDeviceNames[d]))
-            decodeButtonMap(cfg, look, cfg.buttonDflt[d][slot]);
-        if (look.find(Keyword("BUTTON_", slotNames[slot], "_USER"), TlDeviceNames[d]))
-            decodeButtonMap(cfg, look, cfg.buttonUser[d][slot]);
+        const std::string *names = d == TL_KAVELIN ? keywords.kavelinButton[slot] : keywords.slotButton[slot];
+        if (look.find(names[Keywords::kDflt], TlDeviceNames[d])) decodeButtonMap(cfg, look, cfg.buttonDflt[d][slot]);
+        if (look.find(names[Keywords::kUser], TlDeviceNames[d])) decodeButtonMap(cfg, look, cfg.buttonUser[d][slot]);
     }
 }
 
@@ -668,17 +653,16 @@ void decodeNullRegion(Lookup &look, TlNullRegion &region) {
 }
 
 void readNullRegions(TlConfig &cfg, Lookup &look, int d) {
-    static const char *const regionNames[TL_NULL_REGIONS] = {"1", "2", "3", "4", "5", "6", "BUTTON_CURVE"};
     struct {
-        const char *suffix;
+        Keywords::Copy copy;
         TlNullRegion (TlConfig::*regions)[TL_DEVICES][TL_NULL_REGIONS];
     } const copies[] = {
-        {"_DFLT", &TlConfig::nullRegionDflt},
-        {"_USER", &TlConfig::nullRegionUser},
+        {Keywords::kDflt, &TlConfig::nullRegionDflt},
+        {Keywords::kUser, &TlConfig::nullRegionUser},
     };
     for (const auto &copy : copies)
         for (int r = 0; r < TL_NULL_REGIONS; ++r)
-            if (look.find(Keyword("NULL_REGION_", regionNames[r], copy.suffix), TlDeviceNames[d]))
+            if (look.find(Keywords::Get().nullRegion[r][copy.copy], TlDeviceNames[d]))
                 decodeNullRegion(look, (cfg.*copy.regions)[d][r]);
 }
 
@@ -686,7 +670,7 @@ void readScalarsAndSensitivity(TlConfig &cfg, Lookup &look, int d) {
     const char *section = TlDeviceNames[d];
     if (look.find("TUNING_SCALARS", section)) scanFloats(look, cfg.tuningScalars[d], TL_AXES);
     for (int set = 0; set < TL_SETS; ++set)
-        if (look.find(Keyword("SENS_", TlSetNames[set]), section))
+        if (look.find(Keywords::Get().sensitivity[set], section))
             scanFloats(look, cfg.sensitivity[set][d], TL_SENS_VALUES);
     cfg.currentSensitivity[d] = cfg.sensitivity[TL_SET_BEG_USER + cfg.level][d];
     if (look.find("SAMPLING_FREQUENCY", section)) look.readInt(0, 0, &cfg.samplingFrequency[d]);
@@ -696,7 +680,7 @@ void readScalarsAndSensitivity(TlConfig &cfg, Lookup &look, int d) {
 // of seven rows counts as valid (and is written back).
 void readControlTables(TlConfig &cfg, Lookup &look, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
-        if (!look.find(Keyword(TlCurveNames[c], "_CP"), TlDeviceNames[d])) continue;
+        if (!look.find(Keywords::Get().controlTable[c], TlDeviceNames[d])) continue;
         TlCurveControl &table = cfg.curveControl[d][c];
         int rows = 0;
         while (rows < TL_CP_ROWS && rows < look.groups() && look.items(rows) == TL_CP_COLUMNS) {

@@ -35,6 +35,19 @@ size_t TokenLength(const char *line) {
     return static_cast<size_t>(end - line);
 }
 
+// memcmp for the few bytes of a keyword, without the call.
+bool SameBytes(const char *a, const char *b, size_t length) {
+    for (; length >= 8; a += 8, b += 8, length -= 8) {
+        uint64_t x, y;
+        std::memcpy(&x, a, 8);
+        std::memcpy(&y, b, 8);
+        if (x != y) return false;
+    }
+    for (; length > 0; ++a, ++b, --length)
+        if (*a != *b) return false;
+    return true;
+}
+
 // The keyword's entry from line on, walking the lines as a lookup always has:
 // a keyword followed by blanks that lead to no "=" sends the walk on from
 // wherever the blanks ended, which may be a later line. Rare; only lines whose
@@ -111,7 +124,7 @@ const char *TextMap::AddRegion(const char *start) {
                 break;
             }
             // The first line of a token is kept; later ones are left out.
-            if (slot.hash == hash && slot.length == length && std::memcmp(slot.line, line, length) == 0) break;
+            if (slot.hash == hash && slot.length == length && SameBytes(slot.line, line, length)) break;
         }
     }
     return stop;
@@ -151,8 +164,7 @@ const char *TextMap::Find(const char *start, std::string_view keyword) const {
     for (uint32_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot &slot = slots[i];
         if (slot.line == nullptr) return nullptr;
-        if (slot.hash == hash && slot.length == keyword.size() &&
-            std::memcmp(slot.line, keyword.data(), keyword.size()) == 0) {
+        if (slot.hash == hash && slot.length == keyword.size() && SameBytes(slot.line, keyword.data(), keyword.size())) {
             const char *afterKey = SkipSpace(slot.line + keyword.size());
             return *afterKey == '=' ? afterKey + 1 : FindFrom(slot.line, keyword);
         }
