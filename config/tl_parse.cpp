@@ -170,12 +170,6 @@ size_t NormalizeSpan(const char *begin, const char *end, char *out) {
 
 namespace tl {
 
-void Value::Item(const char *begin, const char *end, bool escaped, const float *number) {
-    const bool plain = !escaped && (begin == end || *begin != '"');
-    ItemSpan span = {begin, end, plain, number != nullptr, number != nullptr ? *number : 0.0f};
-    if (!spans_.push_back(span)) full_ = true;
-}
-
 void Value::EndGroup() {
     groupStart_ = static_cast<int32_t>(spans_.size());
     if (!groupEnds_.push_back(groupStart_)) full_ = true;

@@ -36,7 +36,7 @@ class Value {
 
     int groups() const { return static_cast<int>(groupEnds_.size()); }
     int count(int group) const { return groupEnds_[group] - (group == 0 ? 0 : groupEnds_[group - 1]); }
-    ItemSpan span(int group, int item) const { return spans_[Index(group, item)]; }
+    const ItemSpan &span(int group, int item) const { return spans_[Index(group, item)]; }
 
     /* The item as the reader sees it (its length in *length when asked),
      * valid until the next Split. */
@@ -49,7 +49,11 @@ class Value {
     bool closed() const { return closed_; }
 
     /* For the walk over a list. */
-    void Item(const char *begin, const char *end, bool escaped, const float *number);
+    void Item(const char *begin, const char *end, bool escaped, const float *number) {
+        const bool plain = !escaped && (begin == end || *begin != '"');
+        const ItemSpan span = {begin, end, plain, number != nullptr, number != nullptr ? *number : 0.0f};
+        if (!spans_.push_back(span)) full_ = true;
+    }
     void EndGroup();
     void DropGroup();
     void End(const char *end, bool closed);

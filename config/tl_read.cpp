@@ -77,8 +77,15 @@ class Lookup {
     const char *first(int position = 0) { return item(0, position); }
 
     // Converts item (group, position) into *member, which keeps its value when
-    // the item is no number (the diagnostics hear of it).
-    bool number(int group, int position, float *member);
+    // the item is no number (the diagnostics hear of it). Most items are plain
+    // decimals, converted as the value was split.
+    bool number(int group, int position, float *member) {
+        const tl::ItemSpan &span = value_.span(group, position);
+        touch(group, position);
+        if (!span.isNumber) return otherNumber(span, group, position, member);
+        *member = span.number;
+        return true;
+    }
     void readInt(int group, int position, int32_t *member);
 
     // ---- What the diagnostics hear; nothing without them.
@@ -105,6 +112,7 @@ class Lookup {
     void copyText(int group, int position, char *target, size_t capacity);
 
   private:
+    bool otherNumber(const tl::ItemSpan &span, int group, int position, float *member);
     void touch(int group, int position) const {
         if (diagnostics_ != nullptr) diagnostics_->Touch(group, position);
     }
@@ -164,15 +172,9 @@ bool scanFloat(const char *item, float *member) {
 
 const char *const kNumber = "a number";
 
-// Most numbers are plain decimals, converted where they stand; the others go
-// through the item's text as the reader sees it.
-bool Lookup::number(int group, int position, float *member) {
-    const tl::ItemSpan span = value_.span(group, position);
-    touch(group, position);
-    if (span.isNumber) {
-        *member = span.number;
-        return true;
-    }
+// A number the split did not convert: a plain decimal converted where it
+// stands, any other form through the item's text as the reader sees it.
+bool Lookup::otherNumber(const tl::ItemSpan &span, int group, int position, float *member) {
     if (span.plain && tl::ScanPlainFloat(span.begin, span.end, member)) return true;
     if (scanFloat(item(group, position), member)) return true;
     bad(group, position, kNumber);
