@@ -26,13 +26,24 @@ uint32_t HashOf(const char *p, size_t length) {
     return static_cast<uint32_t>(mixed >> 32) ^ static_cast<uint32_t>(mixed);
 }
 
-// The length of the leading token of a keyword line: up to "=", whitespace or
+// The bytes that end the leading token of a keyword line: "=", whitespace and
 // the end of the text.
-size_t TokenLength(const char *line) {
-    const char *end = line;
-    while (*end != '\0' && *end != '=' && !IsSpace(*end))
-        ++end;
-    return static_cast<size_t>(end - line);
+struct TokenEnds {
+    bool at[256] = {};
+    constexpr TokenEnds() {
+        for (int c = '\t'; c <= '\r'; ++c)
+            at[c] = true;
+        at[static_cast<unsigned char>(' ')] = true;
+        at[static_cast<unsigned char>('=')] = true;
+        at[0] = true;
+    }
+};
+constexpr TokenEnds kTokenEnds;
+
+const char *TokenEnd(const char *line) {
+    while (!kTokenEnds.at[static_cast<unsigned char>(*line)])
+        ++line;
+    return line;
 }
 
 // memcmp for the few bytes of a keyword, without the call.
@@ -97,12 +108,28 @@ const char *TextMap::ReadHeader(const char *header) {
 }
 
 // Maps the keyword lines from start up to the next header; returns that
-// header's "[" or the end of the text, or null when memory ran out.
+// header's "[" or the end of the text, or null when memory ran out. The lines
+// are those a lookup walks: comment lines and the continuation lines of lists
+// are never keyword lines.
 const char *TextMap::AddRegion(const char *start) {
     if (text_ == nullptr) return nullptr;
     lines_.clear();
     bool room = true;
-    const char *stop = ForEachKeywordLine(start, [this, &room](const char *line) { room &= lines_.push_back(line); });
+    const char *p = start;
+    for (;;) {
+        p = SkipSpace(p);
+        const char first = *p;
+        if (first == '\0' || first == '[') break;
+        if (first == '"' || first == ';' || first == '{') {
+            p = SkipLine(p);
+            continue;
+        }
+        const char *end = TokenEnd(p); // no newline inside: it ends the token
+        const uint32_t length = static_cast<uint32_t>(end - p);
+        room &= lines_.push_back({p, length, HashOf(p, length)});
+        p = SkipLine(end);
+    }
+    const char *stop = p;
     uint32_t slotCount = 16;
     while (slotCount < 2 * lines_.size())
         slotCount *= 2;
@@ -114,17 +141,17 @@ const char *TextMap::AddRegion(const char *start) {
     }
     Slot *slots = slots_.data() + firstSlot;
     std::memset(static_cast<void *>(slots), 0, slotCount * sizeof(Slot));
-    for (const char *line : lines_) {
-        const size_t length = TokenLength(line);
-        const uint32_t hash = HashOf(line, length);
-        for (uint32_t i = hash & (slotCount - 1);; i = (i + 1) & (slotCount - 1)) {
+    for (const Slot &line : lines_) {
+        for (uint32_t i = line.hash & (slotCount - 1);; i = (i + 1) & (slotCount - 1)) {
             Slot &slot = slots[i];
             if (slot.line == nullptr) {
-                slot = {line, static_cast<uint32_t>(length), hash};
+                slot = line;
                 break;
             }
             // The first line of a token is kept; later ones are left out.
-            if (slot.hash == hash && slot.length == length && SameBytes(slot.line, line, length)) break;
+            if (slot.hash == line.hash && slot.length == line.length &&
+                SameBytes(slot.line, line.line, line.length))
+                break;
         }
     }
     return stop;

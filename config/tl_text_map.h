@@ -65,7 +65,7 @@ class TextMap {
     Buffer<Section> sections_;
     Buffer<Region> regions_;
     Buffer<Slot> slots_;
-    Buffer<const char *> lines_; /* scratch: one region's keyword lines */
+    Buffer<Slot> lines_;         /* scratch: one region's keyword lines */
     mutable size_t last_ = 0;    /* the region found last: lookups come section by section */
 };
 
