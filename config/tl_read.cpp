@@ -111,6 +111,27 @@ class Lookup {
     // Copies item (group, position) into a text member of capacity bytes.
     void copyText(int group, int position, char *target, size_t capacity);
 
+    // True when item (group, position) reads as word, an upper-case word of
+    // the format; a plain item is compared where it stands.
+    bool is(int group, int position, std::string_view word) {
+        const tl::ItemSpan &span = value_.span(group, position);
+        if (!span.plain) return item(group, position) == word;
+        touch(group, position);
+        if (static_cast<size_t>(span.end - span.begin) != word.size()) return false;
+        for (size_t i = 0; i < word.size(); ++i) {
+            const char c = span.begin[i];
+            if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != word[i]) return false;
+        }
+        return true;
+    }
+    // The index of the first word of table the first item reads as, or -1.
+    int wordIndex(const char *const *table, int count) {
+        for (int i = 0; i < count; ++i)
+            if (is(0, 0, table[i])) return i;
+        touch(0, 0);
+        return -1;
+    }
+
   private:
     bool otherNumber(const tl::ItemSpan &span, int group, int position, float *member);
     void touch(int group, int position) const {
@@ -217,7 +238,7 @@ void scanFloats(Lookup &look, float *members, int most) {
 
 // Sets *member to the index of the first item in table; unchanged when absent.
 void scanWord(Lookup &look, const char *const *table, int count, int32_t *member, const char *words) {
-    int index = TlWordIndex(table, count, look.first());
+    int index = look.wordIndex(table, count);
     if (index >= 0)
         *member = index;
     else
@@ -277,11 +298,11 @@ Outcome readRequired(TlConfig &cfg, Lookup &look) {
     look.copyText(0, 0, cfg.applicationName, sizeof cfg.applicationName);
 
     if (!look.find("OWNER", TL_SECTION_IDENTIFICATION)) return missingEntry(look, TL_ENTRY_OWNER);
-    cfg.owner = TlWordIndex(TlOwnerWords, 3, look.first());
+    cfg.owner = look.wordIndex(TlOwnerWords, 3);
     if (cfg.owner < 0) return missingEntry(look, TL_ENTRY_OWNER);
 
     if (!look.find("PLATFORM", TL_SECTION_IDENTIFICATION)) return missingEntry(look, TL_ENTRY_PLATFORM);
-    cfg.platform = TlWordIndex(TlPlatformWords, 4, look.first());
+    cfg.platform = look.wordIndex(TlPlatformWords, 4);
     if (cfg.platform < 0) return missingEntry(look, TL_ENTRY_PLATFORM);
     return kReadOn;
 }
@@ -322,8 +343,8 @@ void readCustom(TlConfig &cfg, Lookup &look) {
 void readConfiguration(TlConfig &cfg, Lookup &look) {
     const char *section = TL_SECTION_CONFIGURATION;
     if (look.find("HIDE_FILE", section)) {
-        cfg.hideFile = std::strcmp(look.first(), "TRUE") == 0 ? 1 : 0;
-        if (!cfg.hideFile && std::strcmp(look.first(), "FALSE") != 0) look.bad(0, 0, "TRUE or FALSE");
+        cfg.hideFile = look.is(0, 0, "TRUE") ? 1 : 0;
+        if (!cfg.hideFile && !look.is(0, 0, "FALSE")) look.bad(0, 0, "TRUE or FALSE");
     }
 
     struct {
@@ -374,9 +395,9 @@ void readHighPassFilters(TlConfig &cfg, Lookup &look) {
             continue;
         }
         for (int k = 0; k < 5; ++k) {
-            if (std::strcmp(look.first(k), "ON") == 0)
+            if (look.is(0, k, "ON"))
                 cfg.highPassFilter[set] |= 1 << k;
-            else if (std::strcmp(look.first(k), "OFF") != 0)
+            else if (!look.is(0, k, "OFF"))
                 look.bad(0, k, "ON or OFF");
         }
     }
@@ -524,8 +545,8 @@ float clampPercent(float value) {
 // the mapping undefined.
 void decodeMotionMap(const TlConfig &cfg, Lookup &look, TlMotionMap &map) {
     if (look.firstCount() == 1) {
-        map.source = std::strcmp(look.first(), "AXIS") == 0 ? TL_SOURCE_AXIS : TL_SOURCE_UNDEFINED;
-        if (map.source == TL_SOURCE_UNDEFINED && std::strcmp(look.first(), "UNDEFINED") != 0)
+        map.source = look.is(0, 0, "AXIS") ? TL_SOURCE_AXIS : TL_SOURCE_UNDEFINED;
+        if (map.source == TL_SOURCE_UNDEFINED && !look.is(0, 0, "UNDEFINED"))
             look.bad(0, 0, "AXIS or UNDEFINED");
         return;
     }
@@ -592,7 +613,7 @@ void readMotionMaps(TlConfig &cfg, Lookup &look, int d) {
 void decodeButtonMap(const TlConfig &cfg, Lookup &look, TlButtonMap &button) {
     if (look.firstCount() == 1) {
         button.source = TL_SOURCE_UNDEFINED;
-        if (std::strcmp(look.first(), "UNDEFINED") != 0) look.bad(0, 0, "UNDEFINED or { name, function }");
+        if (!look.is(0, 0, "UNDEFINED")) look.bad(0, 0, "UNDEFINED or { name, function }");
         return;
     }
     matchButtonName(cfg, look, &button.source, &button.index);
@@ -827,22 +848,13 @@ int report(TlReadReport *report, int result, TlEntry missing = TL_ENTRY_NONE) {
 }
 
 // Loads the whole of an open file followed by two NUL bytes. Every byte is
-// data, 0xFF included. The size the stream tells sizes the buffer, so that the
-// common case is one allocation and one read, which ends the load when it
-// brings that many bytes; a stream without a size is read until its end.
+// data, 0xFF included. The first block holds any file the editor writes, so
+// that the common load is one allocation, one read of the file and the read
+// that meets its end; asking the stream for its size would cost more calls.
 // Returns null with *result set on failure.
 char *loadFile(FILE *file, int *result) {
     std::setvbuf(file, nullptr, _IONBF, 0); // the bytes go straight into text
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        size = std::ftell(file);
-        if (std::fseek(file, 0, SEEK_SET) != 0) {
-            *result = TL_READ_CANNOT_OPEN;
-            return nullptr;
-        }
-    }
-    const bool sized = size >= 0 && static_cast<unsigned long>(size) < SIZE_MAX / 4;
-    size_t capacity = sized ? static_cast<size_t>(size) + 2 : 4096, length = 0;
+    size_t capacity = 64 * 1024, length = 0;
     char *text = static_cast<char *>(tl::Malloc(capacity));
     while (text != nullptr) {
         length += std::fread(text + length, 1, capacity - 2 - length, file);
@@ -851,7 +863,7 @@ char *loadFile(FILE *file, int *result) {
             *result = TL_READ_CANNOT_OPEN;
             return nullptr;
         }
-        if (std::feof(file) || (sized && length == static_cast<size_t>(size))) break;
+        if (std::feof(file)) break;
         if (length == capacity - 2) {
             char *larger =
                 capacity <= SIZE_MAX / 2 ? static_cast<char *>(tl::Realloc(text, capacity * 2)) : nullptr;
