@@ -1,5 +1,5 @@
-/* Internal to the library: the character steps the scanner and the text
- * index share, so that both walk a text exactly alike. Whitespace is that of
+/* Internal to the library: the character steps the text map, the value
+ * splitter and the lint share, so that all walk a text exactly alike. Whitespace is that of
  * the "C" locale whatever locale the program runs in; bytes above 127 are not
  * whitespace. */
 #ifndef TL_CHARS_H

@@ -14,10 +14,10 @@ struct Keywords {
     enum Copy { kDflt, kUser };
     enum Side { kPos, kNeg };
 
-    std::string motionLabel[TL_AXES][2];        /* [axis][Side] */
+    std::string motionLabel[TL_AXES][2]; /* [axis][Side] */
     std::string appMin[TL_AXES], appMax[TL_AXES];
     std::string highPassFilter[TL_SETS];
-    std::string motionMap[TL_AXES][2][2];       /* [axis][Side][Copy] */
+    std::string motionMap[TL_AXES][2][2]; /* [axis][Side][Copy] */
     std::string kavelinButton[TL_KAVELIN_BUTTONS][2];
     std::string slotButton[TL_BUTTON_SLOTS][2]; /* [slot][Copy] */
     std::string nullRegion[TL_NULL_REGIONS][2]; /* [region][Copy] */

@@ -97,7 +97,8 @@ class TextChecks {
         const std::string line(header, LineEnd(header));
         TlLintNote note = diagnostics_.NewNote(TL_LINT_UNKNOWN_SECTION, diagnostics_.LineOf(header));
         std::vector<std::string> named;
-        ForEachHeaderName(line.c_str(), [&named](std::string_view name, const char *) { named.emplace_back(name); });
+        ForEachHeaderName(line.c_str(),
+                          [&named](std::string_view name, const char *) { named.emplace_back(name); });
         for (const auto &first : firstHeaders_) {
             if (std::find(named.begin(), named.end(), first.first) == named.end()) continue;
             note.check = TL_LINT_DUPLICATE_SECTION;

@@ -119,8 +119,8 @@ template <typename Sink> int WalkList(const char *p, Sink &sink, int maxGroups) 
         p = SkipSpaceAndCommas(p);
         if (*p == '{') ++p;
         bool closed = false;
-        const char *after =
-            WalkGroup(p, &closed, [&sink](const char *begin, const char *end, bool escaped, const float *number) {
+        const char *after = WalkGroup(
+            p, &closed, [&sink](const char *begin, const char *end, bool escaped, const float *number) {
                 sink.Item(begin, end, escaped, number);
             });
         if (ofGroups && !closed) {

@@ -1,7 +1,8 @@
 // Reading a KCG text into a TlConfig.
 //
-// The text is loaded whole, then every keyword the format knows is looked up
-// in a fixed order and converted into record members. Keywords and sections
+// The text is loaded whole and mapped in one walk; then every keyword the
+// format knows is looked up in the map in a fixed order and its value, split
+// where it stands, converted into record members. Keywords and sections
 // the reader does not know are ignored. Only a handful of entries are
 // required; everything else keeps its default when absent or not convertible.
 //
@@ -218,7 +219,7 @@ int scanVersion(const char *item, int32_t *major, int32_t *minor) {
     return converted < 0 ? 0 : converted;
 }
 
-// Items are upper-cased by the scanner, so a mask written 0x1f arrives as 0X1F.
+// Items are upper-cased as they are read, so a mask written 0x1f arrives as 0X1F.
 bool scanMask(const char *item, int32_t *member) {
     unsigned int bits;
     if (std::sscanf(item, "0X%X", &bits) != 1) return false;
@@ -437,9 +438,8 @@ void readButtonTables(TlConfig &cfg, Lookup &look) {
                     [](TlButtonMask &entry, Lookup &look, int g) {
                         if (!scanMask(look.item(g, 2), &entry.mask)) look.bad(g, 2, "a mask such as 0x4");
                     });
-    readButtonTable(
-        look, "BUTTON_NUMBERS", &cfg.buttonNumbers, &cfg.buttonNumberCount,
-        [](TlButtonNumber &entry, Lookup &look, int g) { look.readInt(g, 2, &entry.number); });
+    readButtonTable(look, "BUTTON_NUMBERS", &cfg.buttonNumbers, &cfg.buttonNumberCount,
+                    [](TlButtonNumber &entry, Lookup &look, int g) { look.readInt(g, 2, &entry.number); });
     readButtonTable(look, "BUTTON_CHARACTERS", &cfg.buttonCharacters, &cfg.buttonCharacterCount,
                     [](TlButtonCharacter &entry, Lookup &look, int g) {
                         look.copyText(g, 2, entry.text, sizeof entry.text);
@@ -641,8 +641,10 @@ void readButtonMaps(TlConfig &cfg, Lookup &look, int d) {
     const Keywords &keywords = Keywords::Get();
     for (int slot = 0; slot < TlButtonSlotCount(d); ++slot) {
         const std::string *names = d == TL_KAVELIN ? keywords.kavelinButton[slot] : keywords.slotButton[slot];
-        if (look.find(names[Keywords::kDflt], TlDeviceNames[d])) decodeButtonMap(cfg, look, cfg.buttonDflt[d][slot]);
-        if (look.find(names[Keywords::kUser], TlDeviceNames[d])) decodeButtonMap(cfg, look, cfg.buttonUser[d][slot]);
+        if (look.find(names[Keywords::kDflt], TlDeviceNames[d]))
+            decodeButtonMap(cfg, look, cfg.buttonDflt[d][slot]);
+        if (look.find(names[Keywords::kUser], TlDeviceNames[d]))
+            decodeButtonMap(cfg, look, cfg.buttonUser[d][slot]);
     }
 }
 

@@ -102,7 +102,8 @@ const char *TextMap::ReadHeader(const char *header) {
         if (text_ == nullptr) return;
         for (const Section &section : sections_)
             if (section.name == name) return;
-        if (!sections_.push_back({name, start}) || (RegionAt(start) == nullptr && AddRegion(start) == nullptr))
+        if (!sections_.push_back({name, start}) ||
+            (RegionAt(start) == nullptr && AddRegion(start) == nullptr))
             Fail();
     });
 }
@@ -191,7 +192,8 @@ const char *TextMap::Find(const char *start, std::string_view keyword) const {
     for (uint32_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot &slot = slots[i];
         if (slot.line == nullptr) return nullptr;
-        if (slot.hash == hash && slot.length == keyword.size() && SameBytes(slot.line, keyword.data(), keyword.size())) {
+        if (slot.hash == hash && slot.length == keyword.size() &&
+            SameBytes(slot.line, keyword.data(), keyword.size())) {
             const char *afterKey = SkipSpace(slot.line + keyword.size());
             return *afterKey == '=' ? afterKey + 1 : FindFrom(slot.line, keyword);
         }

@@ -65,8 +65,8 @@ class TextMap {
     Buffer<Section> sections_;
     Buffer<Region> regions_;
     Buffer<Slot> slots_;
-    Buffer<Slot> lines_;         /* scratch: one region's keyword lines */
-    mutable size_t last_ = 0;    /* the region found last: lookups come section by section */
+    Buffer<Slot> lines_;      /* scratch: one region's keyword lines */
+    mutable size_t last_ = 0; /* the region found last: lookups come section by section */
 };
 
 } // namespace tl

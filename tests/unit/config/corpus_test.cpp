@@ -7,9 +7,8 @@
 //   ; expect record: KAVELIN current ...    a line of Describe() (test_support.h)
 //   ; expect lossy round trip               the record does not survive a rewrite
 //
-// Every file is read from disk through the text index and again from memory
-// by rescanning, and both records must agree. The round trip and the golden
-// files run over the same corpus.
+// Every file is read from disk and again from memory, and both records must
+// agree. The round trip and the golden files run over the same corpus.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -94,7 +93,8 @@ TEST_P(Corpus, ReadsAsItsCommentsSay) {
     const std::string result = c.Expects("result") ? c.expect.find("result")->second : "OK";
     EXPECT_EQ(ResultWords(report), result);
     EXPECT_EQ(ResultWords(textReport), result) << "from text";
-    EXPECT_TRUE(kcgtest::SameRecord(fromFile.cfg, fromText.cfg)) << "reads of the file and of its text differ";
+    EXPECT_TRUE(kcgtest::SameRecord(fromFile.cfg, fromText.cfg))
+        << "reads of the file and of its text differ";
     if (report.result != TL_READ_OK) {
         // A failed read leaves a fresh record (an old file keeps its version).
         Record fresh;

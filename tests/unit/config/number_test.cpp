@@ -50,7 +50,11 @@ TEST(ScanFloat, AgreesWithScanfOnPrintedFloats) {
     std::uniform_real_distribution<float> wide(-1000.0f, 1000.0f);
     char text[64];
     for (int i = 0; i < 5000; ++i) {
-        std::snprintf(text, sizeof text, i % 4 == 0 ? "%.2f" : i % 4 == 1 ? "%.6f" : i % 4 == 2 ? "%.9g" : "%.0f",
+        std::snprintf(text, sizeof text,
+                      i % 4 == 0   ? "%.2f"
+                      : i % 4 == 1 ? "%.6f"
+                      : i % 4 == 2 ? "%.9g"
+                                   : "%.0f",
                       wide(random) / (i % 5 == 0 ? 1000 : 1));
         ExpectSameAsScanf(text);
     }

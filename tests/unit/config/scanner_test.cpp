@@ -233,8 +233,8 @@ const char *RescanningFind(const char *text, const char *section, const char *ke
 
 TEST(TextMap, FindsWhatARescanFindsOnGeneratedTexts) {
     const char *const sections[] = {nullptr, "VERSION", "KAVELIN", "MARROWEL", "S", "T", "KAVELINX"};
-    const char *const keywords[] = {"VERSION", "K",  "K2", "APP_MIN_1", "APP_MIN_12", "TV", "TV_CP", ";K",
-                                    "[K",      "{K", "k",  "APP_MIN_"};
+    const char *const keywords[] = {"VERSION", "K",  "K2", "APP_MIN_1", "APP_MIN_12", "TV",
+                                    "TV_CP",   ";K", "[K", "{K",        "k",          "APP_MIN_"};
     std::mt19937 random(1);
     for (int text = 0; text < 400; ++text) {
         const std::string file = GeneratedText(random);
