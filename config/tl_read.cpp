@@ -211,7 +211,17 @@ void Lookup::readInt(int group, int position, int32_t *member) {
 }
 
 // Returns how many of the two numbers converted; 0 means the value is not a version.
-int scanVersion(const char *item, int32_t *major, int32_t *minor) {
+// Up to nine decimal digits at *p, moving past them; -1 when there are none
+// or more.
+int32_t takeDigits(const char **p) {
+    int32_t value = 0;
+    int count = 0;
+    for (; **p >= '0' && **p <= '9'; ++*p, ++count)
+        value = count < 9 ? value * 10 + (**p - '0') : value;
+    return count == 0 || count > 9 ? -1 : value;
+}
+
+int scanVersionOtherwise(const char *item, int32_t *major, int32_t *minor) {
     int high, low;
     int converted = std::sscanf(item, "%d.%d", &high, &low);
     if (converted >= 1) *major = high;
@@ -219,8 +229,40 @@ int scanVersion(const char *item, int32_t *major, int32_t *minor) {
     return converted < 0 ? 0 : converted;
 }
 
+int scanVersion(const char *item, int32_t *major, int32_t *minor) {
+    // "5.0", the form every file has, without sscanf.
+    const char *p = item;
+    const int32_t high = takeDigits(&p);
+    if (high >= 0 && *p == '.') {
+        ++p;
+        const int32_t low = takeDigits(&p);
+        if (low >= 0) {
+            *major = high;
+            *minor = low;
+            return 2;
+        }
+    }
+    return scanVersionOtherwise(item, major, minor);
+}
+
 // Items are upper-cased as they are read, so a mask written 0x1f arrives as 0X1F.
 bool scanMask(const char *item, int32_t *member) {
+    // "0X1F": up to eight hexadecimal digits, without sscanf.
+    if (item[0] == '0' && item[1] == 'X') {
+        uint32_t bits = 0;
+        int count = 0;
+        const char *p = item + 2;
+        for (;; ++p, ++count) {
+            const char c = *p;
+            const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+            if (digit < 0) break;
+            bits = bits << 4 | static_cast<uint32_t>(digit);
+        }
+        if (count >= 1 && count <= 8 && *p != 'X' && !(*p >= 'a' && *p <= 'f')) {
+            *member = static_cast<int32_t>(bits);
+            return true;
+        }
+    }
     unsigned int bits;
     if (std::sscanf(item, "0X%X", &bits) != 1) return false;
     *member = static_cast<int32_t>(bits);
