@@ -144,11 +144,9 @@ template <typename Sink> int WalkList(const char *p, Sink &sink, int maxGroups) 
     }
 }
 
-// What the reader sees of the item [begin, end): enclosing double quotes
-// removed or, unquoted, upper-cased, then escaping backslashes removed (a
-// backslash at the very end goes). Writes it to out with a NUL; returns its
-// length, never more than the item's.
-size_t NormalizeSpan(const char *begin, const char *end, char *out) {
+} // namespace
+
+size_t tl::NormalizeSpan(const char *begin, const char *end, char *out) {
     const size_t length = static_cast<size_t>(end - begin);
     const bool quoted = length > 0 && *begin == '"' && end[-1] == '"';
     if (quoted) {
@@ -165,8 +163,6 @@ size_t NormalizeSpan(const char *begin, const char *end, char *out) {
     *out = '\0';
     return static_cast<size_t>(out - start);
 }
-
-} // namespace
 
 namespace tl {
 
@@ -215,21 +211,29 @@ Value::Result Value::Split(const char *position) {
             if (*after == '\0') closed_ = false;
         }
     }
-    if (full_ || !Ready()) return kNoMemory;
+    textsReady_ = false;
+    if (full_) return kNoMemory;
     return groups() > 0 && count(0) > 0 ? kFound : kEmpty;
 }
 
-// Room for every item's text, so that the texts handed out never move while
-// the value is read: each is at most as long as its span.
+// Room for every item's text, made when the first text is asked for (numbers
+// need none), so that the texts handed out never move while the value is
+// read: each is at most as long as its span.
 bool Value::Ready() {
     if (!texts_.resize(spans_.size())) return false;
     for (ItemText &text : texts_)
         text.at = -1;
     chars_.clear();
-    return chars_.reserve(static_cast<size_t>(end_ - begin_) + spans_.size() + 1);
+    textsReady_ = chars_.reserve(static_cast<size_t>(end_ - begin_) + spans_.size() + 1);
+    return textsReady_;
+}
+
+bool Value::Reserve(size_t items, size_t groups) {
+    return spans_.reserve(items) && groupEnds_.reserve(groups);
 }
 
 const char *Value::Text(int group, int item, size_t *length) {
+    if (!textsReady_ && !Ready()) return nullptr;
     const int index = Index(group, item);
     ItemText &text = texts_[index];
     if (text.at < 0) {

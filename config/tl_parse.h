@@ -39,8 +39,12 @@ class Value {
     const ItemSpan &span(int group, int item) const { return spans_[Index(group, item)]; }
 
     /* The item as the reader sees it (its length in *length when asked),
-     * valid until the next Split. */
+     * valid until the next Split; null when memory ran out. */
     const char *Text(int group, int item, size_t *length = nullptr);
+
+    /* Makes room for values of that many items and groups; false when memory
+     * ran out. */
+    bool Reserve(size_t items, size_t groups);
 
     /* Where the value stands: its first character, just after its last "}"
      * or at its line's end, and whether the text ended inside the list. */
@@ -71,10 +75,17 @@ class Value {
     Buffer<ItemText> texts_; /* one per span */
     Buffer<char> chars_;
     int32_t groupStart_ = 0;
-    bool full_ = false; /* memory ran out while splitting */
+    bool full_ = false;       /* memory ran out while splitting */
+    bool textsReady_ = false; /* texts_ and chars_ are set up for this value */
     const char *begin_ = nullptr, *end_ = nullptr;
     bool closed_ = true;
 };
+
+/* What the reader sees of the item [begin, end): enclosing double quotes
+ * removed or, unquoted, upper-cased, then escaping backslashes removed (a
+ * backslash at the very end goes). Writes it to out with a NUL; returns its
+ * length, never more than the item's. */
+size_t NormalizeSpan(const char *begin, const char *end, char *out);
 
 } // namespace tl
 

@@ -40,8 +40,9 @@ using tl::Keywords;
 // not use as written.
 class Lookup {
   public:
-    Lookup(const char *text, tl::Diagnostics *diagnostics = nullptr) : diagnostics_(diagnostics) {
-        noMemory_ = !map_.Build(text);
+    // length, when known (0 otherwise), sizes the working buffers up front.
+    Lookup(const char *text, size_t length, tl::Diagnostics *diagnostics) : diagnostics_(diagnostics) {
+        noMemory_ = !map_.Build(text, length) || !value_.Reserve(64, 16);
         lastStart_ = map_.SectionStart("");
     }
     Lookup(const Lookup &) = delete;
@@ -71,7 +72,10 @@ class Lookup {
     int items(int group) const { return value_.count(group); }
     const char *item(int group, int position) {
         touch(group, position);
-        return value_.Text(group, position);
+        const char *text = value_.Text(group, position);
+        if (text != nullptr) return text;
+        noMemory_ = true;
+        return "";
     }
     // The first group is the whole value of a single item or a flat list.
     int firstCount() const { return items(0); }
@@ -160,8 +164,17 @@ class Lookup {
 
 void Lookup::copyText(int group, int position, char *target, size_t capacity) {
     touch(group, position);
+    const tl::ItemSpan &span = value_.span(group, position);
+    if (static_cast<size_t>(span.end - span.begin) < capacity) {
+        tl::NormalizeSpan(span.begin, span.end, target); // never longer than the item
+        return;
+    }
     size_t length = 0;
     const char *source = value_.Text(group, position, &length);
+    if (source == nullptr) {
+        noMemory_ = true;
+        return;
+    }
     const size_t kept = length < capacity ? length : capacity - 1;
     std::memcpy(target, source, kept);
     target[kept] = '\0';
@@ -891,12 +904,12 @@ int report(TlReadReport *report, int result, TlEntry missing = TL_ENTRY_NONE) {
     return result;
 }
 
-// Loads the whole of an open file followed by two NUL bytes. Every byte is
-// data, 0xFF included. The first block holds any file the editor writes, so
+// Loads the whole of an open file followed by two NUL bytes; *loaded is its
+// length. Every byte is data, 0xFF included. The first block holds any file the editor writes, so
 // that the common load is one allocation, one read of the file and the read
 // that meets its end; asking the stream for its size would cost more calls.
 // Returns null with *result set on failure.
-char *loadFile(FILE *file, int *result) {
+char *loadFile(FILE *file, size_t *loaded, int *result) {
     std::setvbuf(file, nullptr, _IONBF, 0); // the bytes go straight into text
     size_t capacity = 64 * 1024, length = 0;
     char *text = static_cast<char *>(tl::Malloc(capacity));
@@ -922,17 +935,20 @@ char *loadFile(FILE *file, int *result) {
     }
     text[length] = '\0';
     text[length + 1] = '\0';
+    *loaded = length;
     return text;
 }
 
-// Reads text (followed by two NUL bytes) into a fresh *cfg.
-int readBuffer(TlConfig *cfg, const char *text, TlReadReport *readReport, tl::Diagnostics *diagnostics) {
+// Reads text (followed by two NUL bytes; length bytes long, 0 when not known)
+// into a fresh *cfg.
+int readBuffer(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport,
+               tl::Diagnostics *diagnostics) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
     TlInitConfig(cfg);
     if (text == nullptr) text = "\0";
     Outcome outcome;
     {
-        Lookup look(text, diagnostics);
+        Lookup look(text, length, diagnostics);
         outcome = readText(*cfg, look);
     }
     if (!outcome.keepRecord) TlFreeConfig(cfg);
@@ -940,10 +956,11 @@ int readBuffer(TlConfig *cfg, const char *text, TlReadReport *readReport, tl::Di
 }
 
 // Reads a loaded text, with diagnostics when there is a sink.
-int readLoaded(TlConfig *cfg, const char *text, TlReadReport *readReport, const TlLintSink *sink) {
-    if (sink == nullptr) return readBuffer(cfg, text, readReport, nullptr);
+int readLoaded(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport,
+               const TlLintSink *sink) {
+    if (sink == nullptr) return readBuffer(cfg, text, length, readReport, nullptr);
     tl::Diagnostics diagnostics(text, sink);
-    const int result = readBuffer(cfg, text, readReport, &diagnostics);
+    const int result = readBuffer(cfg, text, length, readReport, &diagnostics);
     diagnostics.Finish();
     return result;
 }
@@ -963,7 +980,7 @@ int readTextWith(TlConfig *cfg, const char *text, size_t length, TlReadReport *r
     if (length > 0) std::memcpy(copy, text, length);
     copy[length] = '\0';
     copy[length + 1] = '\0';
-    int result = readLoaded(cfg, copy, readReport, sink);
+    int result = readLoaded(cfg, copy, length, readReport, sink);
     std::free(copy);
     return result;
 }
@@ -973,10 +990,11 @@ int readFileWith(TlConfig *cfg, const char *path, TlReadReport *readReport, cons
     FILE *file = path != nullptr ? std::fopen(path, "rb") : nullptr;
     if (file == nullptr) return failBefore(cfg, readReport, TL_READ_CANNOT_OPEN);
     int result = TL_READ_OK;
-    char *text = loadFile(file, &result);
+    size_t length = 0;
+    char *text = loadFile(file, &length, &result);
     std::fclose(file);
     if (text == nullptr) return failBefore(cfg, readReport, result);
-    result = readLoaded(cfg, text, readReport, sink);
+    result = readLoaded(cfg, text, length, readReport, sink);
     std::free(text);
     return result;
 }
@@ -985,7 +1003,7 @@ int readFileWith(TlConfig *cfg, const char *path, TlReadReport *readReport, cons
 
 int tl::ReadWithDiagnostics(TlConfig *cfg, const char *text, TlReadReport *readReport,
                             Diagnostics *diagnostics) {
-    return readBuffer(cfg, text, readReport, diagnostics);
+    return readBuffer(cfg, text, 0, readReport, diagnostics);
 }
 
 extern "C" int TlReadConfigText(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport) {

@@ -80,11 +80,17 @@ const char *FindFrom(const char *p, std::string_view keyword) {
 
 } // namespace
 
-bool TextMap::Build(const char *text) {
+bool TextMap::Build(const char *text, size_t length) {
     text_ = text;
     sections_.clear();
     regions_.clear();
     slots_.clear();
+    // Keyword lines are seldom shorter than 16 bytes; each takes two slots.
+    if (!sections_.reserve(16) || !regions_.reserve(16) || !lines_.reserve(length / 16 + 64) ||
+        !slots_.reserve(length / 4 + 256)) {
+        Fail();
+        return false;
+    }
     const char *stop = AddRegion(text);
     while (stop != nullptr && *stop == '[') {
         const char *next = ReadHeader(stop);

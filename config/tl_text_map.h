@@ -27,8 +27,9 @@ class TextMap {
     TextMap(const TextMap &) = delete;
     TextMap &operator=(const TextMap &) = delete;
 
-    /* Maps text; false when memory ran out (the map then finds nothing). */
-    bool Build(const char *text);
+    /* Maps text; false when memory ran out (the map then finds nothing).
+     * length, when known (0 otherwise), sizes the tables up front. */
+    bool Build(const char *text, size_t length = 0);
 
     /* Where the entries of the section begin, or null when no header names
      * it; an empty name is the start of the text (the lines above the first
