@@ -1,4 +1,4 @@
-/* Internal to the library: the heap calls of the reader and the scanner.
+/* Internal to the library: the heap calls of the reader.
  *
  * They are malloc, calloc and realloc with one seam for tests: while
  * tl::gAllocationsUntilFailure is not negative it counts allocations down,

@@ -1,11 +1,12 @@
-/* Internal to the library: the character steps the scanner and the text
- * index share, so that both walk a text exactly alike. Whitespace is that of
+/* Internal to the library: the character steps the text map, the value
+ * splitter and the lint share, so that all walk a text exactly alike. Whitespace is that of
  * the "C" locale whatever locale the program runs in; bytes above 127 are not
  * whitespace. */
 #ifndef TL_CHARS_H
 #define TL_CHARS_H
 
 #include <cstring>
+#include <string_view>
 
 namespace tl {
 
@@ -52,6 +53,26 @@ template <typename Visit> const char *ForEachKeywordLine(const char *p, Visit &&
         if (first != '"' && first != ';' && first != '{') visit(p);
         p = SkipLine(p);
     }
+}
+
+/* Calls visit(name, start) for each name of the header whose "[" is at
+ * header, in order; start is where the entries of a section of that name would
+ * begin (the line after the name). Names run up to "]", "," or whitespace; a
+ * header may go on over several lines up to its "]". Returns where the search
+ * for the next header goes on, or null when the text ends inside the header. */
+template <typename Visit> const char *ForEachHeaderName(const char *header, Visit &&visit) {
+    const char *p = header + 1;
+    for (;;) {
+        p = SkipSpace(p);
+        const char *end = p;
+        while (*end != '\0' && *end != ']' && *end != ',' && !IsSpace(*end))
+            ++end;
+        if (end > p && *end != '\0') visit(std::string_view(p, static_cast<size_t>(end - p)), SkipLine(end));
+        p += std::strcspn(p, ",]");
+        if (*p != ',') break;
+        ++p;
+    }
+    return *p == '\0' ? nullptr : SkipLine(p);
 }
 
 } // namespace tl

@@ -70,7 +70,7 @@ void Diagnostics::Emit(const TlLintNote &note) {
     if (sink_ != nullptr && sink_->note != nullptr) sink_->note(sink_->context, &note);
 }
 
-void Diagnostics::Looked(const char *keyword, const char *section, const char *position) {
+void Diagnostics::Looked(const char *keyword, const char *section, const char *position, const Value *value) {
     if (sink_ == nullptr) {
         // Recording what the reader asks for; a failure leaves the list short.
         try {
@@ -81,13 +81,20 @@ void Diagnostics::Looked(const char *keyword, const char *section, const char *p
     }
     Guarded([&] {
         EndValue();
-        if (position == nullptr || std::find(seen_.begin(), seen_.end(), position) != seen_.end()) return;
+        if (value == nullptr || std::find(seen_.begin(), seen_.end(), position) != seen_.end()) return;
         seen_.push_back(position);
         keyword_ = keyword;
         section_ = section != nullptr ? section : "";
         keywordLine_ = LineOf(position - 1);
         span_ = ValueSpan();
-        SpanValue(position, &span_);
+        span_.begin = value->begin();
+        span_.end = value->end();
+        span_.closed = value->closed();
+        for (int g = 0; g < value->groups(); ++g) {
+            span_.groups.emplace_back();
+            for (int k = 0; k < value->count(g); ++k)
+                span_.groups.back().push_back({value->span(g, k).begin, value->span(g, k).end});
+        }
         used_.clear();
         for (const auto &group : span_.groups)
             used_.emplace_back(group.size(), false);

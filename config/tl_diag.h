@@ -13,7 +13,7 @@
 
 namespace tl {
 
-/* Where one value stands in the text, as the scanner walks it. */
+/* Where one value stands in the text, kept while the reader uses it. */
 struct ValueSpan {
     struct Item {
         const char *begin, *end;
@@ -24,17 +24,14 @@ struct ValueSpan {
     std::vector<std::vector<Item>> groups;
 };
 
-/* Walks the value at position (just after "=") as TlParseValue does. */
-void SpanValue(const char *position, ValueSpan *span);
-
 class Diagnostics {
   public:
     /* sink null: the lookups are only recorded (see Lookups). */
     Diagnostics(const char *text, const TlLintSink *sink);
 
-    /* A lookup of the reader; position is just after "=", null when the
-     * keyword is absent or its value empty. */
-    void Looked(const char *keyword, const char *section, const char *position);
+    /* A lookup of the reader: value is what it found just after the "=" at
+     * position; both null when the keyword is absent or its value empty. */
+    void Looked(const char *keyword, const char *section, const char *position, const Value *value);
     /* The reader used item k of group g of the last value. */
     void Touch(int group, int item) {
         if (group < static_cast<int>(used_.size()) && item < static_cast<int>(used_[group].size()))
@@ -85,8 +82,8 @@ class Diagnostics {
  * misplaced keywords, keywords and sections given twice, unknown sections. */
 void CheckKeywordLines(Diagnostics &diagnostics);
 
-/* Reads text (followed by two NUL bytes) as TlReadConfigBuffer does with the
- * index, telling diagnostics about every lookup. */
+/* Reads text (followed by two NUL bytes) as every read does, telling
+ * diagnostics about every lookup. */
 int ReadWithDiagnostics(TlConfig *cfg, const char *text, TlReadReport *report, Diagnostics *diagnostics);
 
 } // namespace tl

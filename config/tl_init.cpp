@@ -73,10 +73,7 @@ void SetDeviceDefaults(TlConfig *cfg, int d) {
     }
 }
 
-} // namespace
-
-void TlInitConfig(TlConfig *cfg) {
-    if (cfg == nullptr) return;
+void SetDefaults(TlConfig *cfg) {
     std::memset(cfg, 0, sizeof *cfg);
     cfg->owner = TL_OWNER_NONE;
     cfg->platform = TL_PLATFORM_NONE;
@@ -93,6 +90,24 @@ void TlInitConfig(TlConfig *cfg) {
     cfg->highPassFilterCurrent = filtersOn;
     for (int d = 0; d < TL_DEVICES; ++d)
         SetDeviceDefaults(cfg, d);
+}
+
+} // namespace
+
+// Every read starts from the defaults, and every release ends in them, so
+// they are built once and copied; only the record's pointers into itself are
+// set again.
+void TlInitConfig(TlConfig *cfg) {
+    if (cfg == nullptr) return;
+    static const struct Defaults {
+        Defaults() { SetDefaults(&cfg); }
+        TlConfig cfg;
+    } kDefaults;
+    std::memcpy(cfg, &kDefaults.cfg, sizeof *cfg);
+    for (int d = 0; d < TL_DEVICES; ++d) {
+        cfg->currentAxisMap[d] = &cfg->axisMapHrzUser[d];
+        cfg->currentSensitivity[d] = cfg->sensitivity[TL_SET_BEG_USER][d];
+    }
 }
 
 void TlFreeStringArray(int count, char **array) {

@@ -9,6 +9,7 @@
 
 #include "tl_chars.h"
 #include "tl_diag.h"
+#include "tl_text_map.h"
 
 namespace tl {
 namespace {
@@ -68,9 +69,11 @@ class TextChecks {
         const char *text = diagnostics_.Text();
         // Where the entries of each section begin, as the reader finds them.
         starts_[text].push_back("");
+        TextMap map;
+        map.Build(text);
         for (const std::string &name : names_) {
-            const char *cursor = nullptr;
-            if (!TlFindSection(name.c_str(), &cursor, text)) continue;
+            const char *cursor = map.SectionStart(name);
+            if (cursor == nullptr) continue;
             starts_[cursor].push_back(name);
             firstHeaders_.emplace(name, cursor);
         }
@@ -93,9 +96,11 @@ class TextChecks {
     void CheckHeader(const char *header) {
         const std::string line(header, LineEnd(header));
         TlLintNote note = diagnostics_.NewNote(TL_LINT_UNKNOWN_SECTION, diagnostics_.LineOf(header));
+        std::vector<std::string> named;
+        ForEachHeaderName(line.c_str(),
+                          [&named](std::string_view name, const char *) { named.emplace_back(name); });
         for (const auto &first : firstHeaders_) {
-            const char *cursor = nullptr;
-            if (!TlFindSection(first.first.c_str(), &cursor, line.c_str())) continue;
+            if (std::find(named.begin(), named.end(), first.first) == named.end()) continue;
             note.check = TL_LINT_DUPLICATE_SECTION;
             note.otherLine = diagnostics_.LineOf(first.second) - 1;
             break;

@@ -1,81 +1,92 @@
-/* The token scanner: finds one keyword's value in a KCG text and splits it.
+/* Internal to the library: one value of a KCG text, split into items where
+ * it stands.
  *
- * The text is the whole file followed by two NUL bytes; it ends at its first
- * NUL byte, and no scan reads past it. Keywords and section names compare
- * case-sensitively. */
+ * A value is the rest of its line (trailing whitespace dropped), or a brace
+ * list: a flat list "{ a, b }" is one group of items, a list of groups
+ * "{ {a, b}, {c} }" one group per inner pair. The items stay in the text; what
+ * the reader sees of an item is its text with enclosing double quotes removed
+ * or, unquoted, upper-cased, and escaping backslashes removed. */
 #ifndef TL_PARSE_H
 #define TL_PARSE_H
 
-#include <stddef.h>
+#include <cstddef>
+#include <cstdint>
 
-#include "tl_api.h"
-#include "tl_token.h"
+#include "tl_buffer.h"
 
-#ifdef __cplusplus
-extern "C" {
-#endif
+namespace tl {
 
-/* Looks up keyword in the first header that names section (null: from the
- * start of the text), parses and normalises its value into *value (cleared
- * first). Returns 1 when found with at least one item in its first group,
- * else 0 (also when memory ran out). The caller frees *value with TlFreeValue
- * before reusing it. Rescans the text from its start on every call. */
-int TlFindEntry(const char *keyword, const char *section, const char *text, TlValue *value);
+struct ItemSpan {
+    const char *begin, *end;
+    /* The item reads as its own characters, upper-cased: it has no enclosing
+     * quotes and no escapes to remove. The character at end is never a digit. */
+    bool plain;
+    bool isNumber; /* a plain decimal, converted: number */
+    float number;
+};
 
-/* Sets *cursor to the start of the line after the first header naming section
- * and returns 1; returns 0 when there is none. A null or empty name sets
- * *cursor to text and returns 1. */
-int TlFindSection(const char *section, const char **cursor, const char *text);
+class Value {
+  public:
+    enum Result { kFound, kEmpty, kNoMemory };
 
-/* From *cursor, finds keyword at the start of a line of the current section;
- * returns 1 with *cursor just after its "=", else 0. */
-int TlFindKeyword(const char *keyword, const char **cursor);
+    /* Splits the value that starts at position (just after "="). kFound when
+     * its first group has at least one item; kEmpty for an empty list or a
+     * list whose first group is cut off by the end of the text. */
+    Result Split(const char *position);
 
-/* Parses the value that starts at position (just after "=") into *value.
- * Returns 0; -1 for an empty brace list; -2 when memory runs out (nothing
- * is left allocated in *value). */
-int TlParseValue(const char *position, TlValue *value);
+    int groups() const { return static_cast<int>(groupEnds_.size()); }
+    int count(int group) const { return groupEnds_[group] - (group == 0 ? 0 : groupEnds_[group - 1]); }
+    const ItemSpan &span(int group, int item) const { return spans_[Index(group, item)]; }
 
-/* Removes enclosing double quotes or upper-cases each item, then removes
- * escaping backslashes, in place. */
-void TlNormalizeValue(TlValue *value);
+    /* The item as the reader sees it (its length in *length when asked),
+     * valid until the next Split; null when memory ran out. */
+    const char *Text(int group, int item, size_t *length = nullptr);
 
-/* Releases every item, group and the group array; leaves an empty value.
- * A parsed value is held in one heap block (the groups, the item arrays and
- * the strings), so release it only with TlFreeValue, never item by item. */
-void TlFreeValue(TlValue *value);
+    /* Makes room for values of that many items and groups; false when memory
+     * ran out. */
+    bool Reserve(size_t items, size_t groups);
 
-/* Keeps a parsed value that has at least one item in its first group and
- * normalises it (returns 1); otherwise releases it (returns 0). The last step
- * of every lookup, so that indexed and rescanning lookups agree. */
-int TlAcceptValue(TlValue *value);
+    /* Where the value stands: its first character, just after its last "}"
+     * or at its line's end, and whether the text ended inside the list. */
+    const char *begin() const { return begin_; }
+    const char *end() const { return end_; }
+    bool closed() const { return closed_; }
 
-/* An index of one text, built once so that lookups need not rescan it.
- * TlIndexFindEntry gives exactly the results of TlFindEntry on the same text.
- * The index borrows text, which must outlive it. */
-typedef struct TlTextIndex TlTextIndex;
+    /* For the walk over a list. */
+    void Item(const char *begin, const char *end, bool escaped, const float *number) {
+        const bool plain = !escaped && (begin == end || *begin != '"');
+        const ItemSpan span = {begin, end, plain, number != nullptr, number != nullptr ? *number : 0.0f};
+        if (!spans_.push_back(span)) full_ = true;
+    }
+    void EndGroup();
+    void DropGroup();
+    void End(const char *end, bool closed);
 
-/* Returns a new index of text, or null when memory runs out. */
-TlTextIndex *TlIndexCreate(const char *text);
-void TlIndexFree(TlTextIndex *index);
-/* As TlFindEntry, but returns -2 when memory ran out instead of 0, so that
- * the reader fails rather than taking the keyword as absent. */
-int TlIndexFindEntry(TlTextIndex *index, const char *keyword, const char *section, TlValue *value);
-/* As TlIndexFindEntry, and sets *position to just after the keyword's "="
- * when the keyword is there (with or without a usable value), else null. */
-int TlIndexParseEntry(TlTextIndex *index, const char *keyword, const char *section, TlValue *value,
-                      const char **position);
-/* Sets *position as TlIndexParseEntry does, without parsing the value.
- * Returns 1 found, 0 not, -2 out of memory. */
-int TlIndexFindKeyword(TlTextIndex *index, const char *keyword, const char *section, const char **position);
+  private:
+    int Index(int group, int item) const { return (group == 0 ? 0 : groupEnds_[group - 1]) + item; }
+    bool Ready();
 
-/* Reads text (the whole file followed by two NUL bytes) into *cfg as
- * TlReadConfigFile does after loading the file. useIndex 0 makes every lookup
- * rescan the text (kept for comparison in the benchmark). report may be null. */
-int TlReadConfigBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *report);
+    Buffer<ItemSpan> spans_;
+    Buffer<int32_t> groupEnds_; /* one past each group's last span */
+    struct ItemText {
+        int32_t at; /* in chars_, or -1 before the text is asked for */
+        int32_t length;
+    };
+    Buffer<ItemText> texts_; /* one per span */
+    Buffer<char> chars_;
+    int32_t groupStart_ = 0;
+    bool full_ = false;       /* memory ran out while splitting */
+    bool textsReady_ = false; /* texts_ and chars_ are set up for this value */
+    const char *begin_ = nullptr, *end_ = nullptr;
+    bool closed_ = true;
+};
 
-#ifdef __cplusplus
-}
-#endif
+/* What the reader sees of the item [begin, end): enclosing double quotes
+ * removed or, unquoted, upper-cased, then escaping backslashes removed (a
+ * backslash at the very end goes). Writes it to out with a NUL; returns its
+ * length, never more than the item's. */
+size_t NormalizeSpan(const char *begin, const char *end, char *out);
+
+} // namespace tl
 
 #endif

@@ -1,7 +1,8 @@
 // Reading a KCG text into a TlConfig.
 //
-// The text is loaded whole, then every keyword the format knows is looked up
-// in a fixed order and converted into record members. Keywords and sections
+// The text is loaded whole and mapped in one walk; then every keyword the
+// format knows is looked up in the map in a fixed order and its value, split
+// where it stands, converted into record members. Keywords and sections
 // the reader does not know are ignored. Only a handful of entries are
 // required; everything else keeps its default when absent or not convertible.
 //
@@ -9,72 +10,88 @@
 // that TlFreeConfig can release a record left half-filled by a failure.
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 #include "tl_alloc.h"
 #include "tl_api.h"
 #include "tl_curve.h"
 #include "tl_defs.h"
 #include "tl_diag.h"
+#include "tl_keywords.h"
 #include "tl_lint.h"
 #include "tl_number.h"
 #include "tl_parse.h"
+#include "tl_text_map.h"
 
 namespace {
 
+using tl::Keywords;
+
 // ---- Looking keywords up --------------------------------------------------
 
-// Looks keywords up in one text, through the text index or by rescanning,
-// and holds the value of the most recent lookup until the next one. With
-// diagnostics (always through the index) it tells them every lookup, which
-// items the reader used and what it could not use as written.
+// Looks keywords up in the map of one text and holds the value of the most
+// recent lookup, split where it stands, until the next one. With diagnostics
+// it tells them every lookup, which items the reader used and what it could
+// not use as written.
 class Lookup {
   public:
-    Lookup(const char *text, bool useIndex, tl::Diagnostics *diagnostics = nullptr)
-        : text_(text), index_(useIndex ? TlIndexCreate(text) : nullptr), value_{0, nullptr},
-          diagnostics_(diagnostics) {
-        if (useIndex && index_ == nullptr) noMemory_ = true;
-    }
-    ~Lookup() {
-        TlFreeValue(&value_);
-        TlIndexFree(index_);
+    // length, when known (0 otherwise), sizes the working buffers up front.
+    Lookup(const char *text, size_t length, tl::Diagnostics *diagnostics) : diagnostics_(diagnostics) {
+        noMemory_ = !map_.Build(text, length) || !value_.Reserve(64, 16);
+        lastStart_ = map_.SectionStart("");
     }
     Lookup(const Lookup &) = delete;
     Lookup &operator=(const Lookup &) = delete;
 
     // True when keyword is in section (null: before the first header) with at
     // least one item. After running out of memory every lookup fails.
-    bool find(const char *keyword, const char *section) {
-        TlFreeValue(&value_);
+    // keyword.data() is NUL-terminated.
+    bool find(std::string_view keyword, const char *section) {
         if (noMemory_) return false;
-        if (index_ == nullptr) return TlFindEntry(keyword, section, text_, &value_) == 1;
-        const char *position = nullptr;
-        int found = TlIndexParseEntry(index_, keyword, section, &value_, &position);
-        if (found == -2) noMemory_ = true;
-        if (diagnostics_ != nullptr) diagnostics_->Looked(keyword, section, found == 1 ? position : nullptr);
-        return found == 1;
+        const char *start = sectionStart(section);
+        const char *position = start != nullptr ? map_.Find(start, keyword) : nullptr;
+        tl::Value::Result result = position != nullptr ? value_.Split(position) : tl::Value::kEmpty;
+        if (result == tl::Value::kNoMemory) noMemory_ = true;
+        const bool found = result == tl::Value::kFound;
+        if (diagnostics_ != nullptr)
+            diagnostics_->Looked(keyword.data(), section, position, found ? &value_ : nullptr);
+        return found;
     }
 
-    bool hasSection(const char *section) const {
-        const char *cursor = nullptr;
-        return TlFindSection(section, &cursor, text_) == 1;
-    }
+    bool hasSection(const char *section) { return sectionStart(section) != nullptr; }
 
     bool outOfMemory() const { return noMemory_; }
     void failMemory() { noMemory_ = true; }
 
-    int groups() const { return value_.groupCount; }
-    int items(int group) const { return value_.groups[group].count; }
-    const char *item(int group, int position) const {
-        if (diagnostics_ != nullptr) diagnostics_->Touch(group, position);
-        return value_.groups[group].items[position];
+    int groups() const { return value_.groups(); }
+    int items(int group) const { return value_.count(group); }
+    const char *item(int group, int position) {
+        touch(group, position);
+        const char *text = value_.Text(group, position);
+        if (text != nullptr) return text;
+        noMemory_ = true;
+        return "";
     }
     // The first group is the whole value of a single item or a flat list.
     int firstCount() const { return items(0); }
-    const char *first(int position = 0) const { return item(0, position); }
+    const char *first(int position = 0) { return item(0, position); }
+
+    // Converts item (group, position) into *member, which keeps its value when
+    // the item is no number (the diagnostics hear of it). Most items are plain
+    // decimals, converted as the value was split.
+    bool number(int group, int position, float *member) {
+        const tl::ItemSpan &span = value_.span(group, position);
+        touch(group, position);
+        if (!span.isNumber) return otherNumber(span, group, position, member);
+        *member = span.number;
+        return true;
+    }
+    void readInt(int group, int position, int32_t *member);
 
     // ---- What the diagnostics hear; nothing without them.
     // Item (group, position) is not what the reader wants (expected says what is).
@@ -97,46 +114,70 @@ class Lookup {
         if (diagnostics_ != nullptr) diagnostics_->Truncated(group, position, length, kept);
     }
     // Copies item (group, position) into a text member of capacity bytes.
-    void copyText(int group, int position, char *target, size_t capacity) const;
+    void copyText(int group, int position, char *target, size_t capacity);
 
-  private:
-    const char *text_;
-    TlTextIndex *index_;
-    TlValue value_;
-    tl::Diagnostics *diagnostics_;
-    bool noMemory_ = false;
-};
-
-// Builds "PART1PART2..." into a fixed buffer; keywords are short.
-class Keyword {
-  public:
-    Keyword(const char *a, const char *b = "", const char *c = "", const char *d = "") {
-        size_t length = 0;
-        for (const char *part : {a, b, c, d})
-            for (; *part != '\0' && length + 1 < sizeof text_; ++part)
-                text_[length++] = *part;
-        text_[length] = '\0';
+    // True when item (group, position) reads as word, an upper-case word of
+    // the format; a plain item is compared where it stands.
+    bool is(int group, int position, std::string_view word) {
+        const tl::ItemSpan &span = value_.span(group, position);
+        if (!span.plain) return item(group, position) == word;
+        touch(group, position);
+        if (static_cast<size_t>(span.end - span.begin) != word.size()) return false;
+        for (size_t i = 0; i < word.size(); ++i) {
+            const char c = span.begin[i];
+            if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != word[i]) return false;
+        }
+        return true;
     }
-    operator const char *() const { return text_; }
+    // The index of the first word of table the first item reads as, or -1.
+    int wordIndex(const char *const *table, int count) {
+        for (int i = 0; i < count; ++i)
+            if (is(0, 0, table[i])) return i;
+        touch(0, 0);
+        return -1;
+    }
 
   private:
-    char text_[64];
+    bool otherNumber(const tl::ItemSpan &span, int group, int position, float *member);
+    void touch(int group, int position) const {
+        if (diagnostics_ != nullptr) diagnostics_->Touch(group, position);
+    }
+    // Lookups come section by section, by the same few names.
+    const char *sectionStart(const char *section) {
+        if (section != lastSection_) {
+            lastSection_ = section;
+            lastStart_ = map_.SectionStart(section != nullptr ? section : "");
+        }
+        return lastStart_;
+    }
+
+    tl::TextMap map_;
+    tl::Value value_;
+    tl::Diagnostics *diagnostics_;
+    const char *lastSection_ = nullptr;
+    const char *lastStart_ = nullptr;
+    bool noMemory_ = false;
 };
 
 // ---- Conversions ----------------------------------------------------------
 // A conversion that fails leaves the member as it was.
 
-void copyBounded(char *target, size_t capacity, const char *source) {
-    size_t length = std::strlen(source);
-    if (length >= capacity) length = capacity - 1;
-    std::memcpy(target, source, length);
-    target[length] = '\0';
-}
-
-void Lookup::copyText(int group, int position, char *target, size_t capacity) const {
-    const char *source = item(group, position);
-    copyBounded(target, capacity, source);
-    size_t length = std::strlen(source);
+void Lookup::copyText(int group, int position, char *target, size_t capacity) {
+    touch(group, position);
+    const tl::ItemSpan &span = value_.span(group, position);
+    if (static_cast<size_t>(span.end - span.begin) < capacity) {
+        tl::NormalizeSpan(span.begin, span.end, target); // never longer than the item
+        return;
+    }
+    size_t length = 0;
+    const char *source = value_.Text(group, position, &length);
+    if (source == nullptr) {
+        noMemory_ = true;
+        return;
+    }
+    const size_t kept = length < capacity ? length : capacity - 1;
+    std::memcpy(target, source, kept);
+    target[kept] = '\0';
     if (length >= capacity)
         truncated(group, position, static_cast<int>(length), static_cast<int>(capacity - 1));
 }
@@ -164,8 +205,36 @@ bool scanFloat(const char *item, float *member) {
     return true;
 }
 
+const char *const kNumber = "a number";
+
+// A number the split did not convert: a plain decimal converted where it
+// stands, any other form through the item's text as the reader sees it.
+bool Lookup::otherNumber(const tl::ItemSpan &span, int group, int position, float *member) {
+    if (span.plain && tl::ScanPlainFloat(span.begin, span.end, member)) return true;
+    if (scanFloat(item(group, position), member)) return true;
+    bad(group, position, kNumber);
+    return false;
+}
+
+void Lookup::readInt(int group, int position, int32_t *member) {
+    const tl::ItemSpan span = value_.span(group, position);
+    touch(group, position);
+    if (span.plain && tl::ScanPlainInt(span.begin, span.end, member)) return;
+    if (!scanInt(item(group, position), member)) bad(group, position, "a whole number");
+}
+
 // Returns how many of the two numbers converted; 0 means the value is not a version.
-int scanVersion(const char *item, int32_t *major, int32_t *minor) {
+// Up to nine decimal digits at *p, moving past them; -1 when there are none
+// or more.
+int32_t takeDigits(const char **p) {
+    int32_t value = 0;
+    int count = 0;
+    for (; **p >= '0' && **p <= '9'; ++*p, ++count)
+        value = count < 9 ? value * 10 + (**p - '0') : value;
+    return count == 0 || count > 9 ? -1 : value;
+}
+
+int scanVersionOtherwise(const char *item, int32_t *major, int32_t *minor) {
     int high, low;
     int converted = std::sscanf(item, "%d.%d", &high, &low);
     if (converted >= 1) *major = high;
@@ -173,33 +242,59 @@ int scanVersion(const char *item, int32_t *major, int32_t *minor) {
     return converted < 0 ? 0 : converted;
 }
 
-// Items are upper-cased by the scanner, so a mask written 0x1f arrives as 0X1F.
+int scanVersion(const char *item, int32_t *major, int32_t *minor) {
+    // "5.0", the form every file has, without sscanf.
+    const char *p = item;
+    const int32_t high = takeDigits(&p);
+    if (high >= 0 && *p == '.') {
+        ++p;
+        const int32_t low = takeDigits(&p);
+        if (low >= 0) {
+            *major = high;
+            *minor = low;
+            return 2;
+        }
+    }
+    return scanVersionOtherwise(item, major, minor);
+}
+
+// Items are upper-cased as they are read, so a mask written 0x1f arrives as 0X1F.
 bool scanMask(const char *item, int32_t *member) {
+    // "0X1F": up to eight hexadecimal digits, without sscanf.
+    if (item[0] == '0' && item[1] == 'X') {
+        uint32_t bits = 0;
+        int count = 0;
+        const char *p = item + 2;
+        for (;; ++p, ++count) {
+            const char c = *p;
+            const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+            if (digit < 0) break;
+            bits = bits << 4 | static_cast<uint32_t>(digit);
+        }
+        if (count >= 1 && count <= 8 && *p != 'X' && !(*p >= 'a' && *p <= 'f')) {
+            *member = static_cast<int32_t>(bits);
+            return true;
+        }
+    }
     unsigned int bits;
     if (std::sscanf(item, "0X%X", &bits) != 1) return false;
     *member = static_cast<int32_t>(bits);
     return true;
 }
 
-const char *const kNumber = "a number";
-
-void readFloat(const Lookup &look, int group, int position, float *member) {
-    if (!scanFloat(look.item(group, position), member)) look.bad(group, position, kNumber);
+void readFloat(Lookup &look, int group, int position, float *member) {
+    look.number(group, position, member);
 }
 
-void readInt(const Lookup &look, int group, int position, int32_t *member) {
-    if (!scanInt(look.item(group, position), member)) look.bad(group, position, "a whole number");
-}
-
-void scanFloats(const Lookup &look, float *members, int most) {
+void scanFloats(Lookup &look, float *members, int most) {
     int count = look.firstCount() < most ? look.firstCount() : most;
     for (int k = 0; k < count; ++k)
         readFloat(look, 0, k, &members[k]);
 }
 
 // Sets *member to the index of the first item in table; unchanged when absent.
-void scanWord(const Lookup &look, const char *const *table, int count, int32_t *member, const char *words) {
-    int index = TlWordIndex(table, count, look.first());
+void scanWord(Lookup &look, const char *const *table, int count, int32_t *member, const char *words) {
+    int index = look.wordIndex(table, count);
     if (index >= 0)
         *member = index;
     else
@@ -216,7 +311,7 @@ struct Outcome {
 
 const Outcome kReadOn = {TL_READ_OK, TL_ENTRY_NONE, true};
 
-Outcome missingEntry(const Lookup &look, TlEntry entry) {
+Outcome missingEntry(Lookup &look, TlEntry entry) {
     if (look.outOfMemory()) return {TL_READ_NO_MEMORY, TL_ENTRY_NONE, false};
     return {TL_READ_MISSING_ENTRY, entry, false};
 }
@@ -259,11 +354,11 @@ Outcome readRequired(TlConfig &cfg, Lookup &look) {
     look.copyText(0, 0, cfg.applicationName, sizeof cfg.applicationName);
 
     if (!look.find("OWNER", TL_SECTION_IDENTIFICATION)) return missingEntry(look, TL_ENTRY_OWNER);
-    cfg.owner = TlWordIndex(TlOwnerWords, 3, look.first());
+    cfg.owner = look.wordIndex(TlOwnerWords, 3);
     if (cfg.owner < 0) return missingEntry(look, TL_ENTRY_OWNER);
 
     if (!look.find("PLATFORM", TL_SECTION_IDENTIFICATION)) return missingEntry(look, TL_ENTRY_PLATFORM);
-    cfg.platform = TlWordIndex(TlPlatformWords, 4, look.first());
+    cfg.platform = look.wordIndex(TlPlatformWords, 4);
     if (cfg.platform < 0) return missingEntry(look, TL_ENTRY_PLATFORM);
     return kReadOn;
 }
@@ -304,8 +399,8 @@ void readCustom(TlConfig &cfg, Lookup &look) {
 void readConfiguration(TlConfig &cfg, Lookup &look) {
     const char *section = TL_SECTION_CONFIGURATION;
     if (look.find("HIDE_FILE", section)) {
-        cfg.hideFile = std::strcmp(look.first(), "TRUE") == 0 ? 1 : 0;
-        if (!cfg.hideFile && std::strcmp(look.first(), "FALSE") != 0) look.bad(0, 0, "TRUE or FALSE");
+        cfg.hideFile = look.is(0, 0, "TRUE") ? 1 : 0;
+        if (!cfg.hideFile && !look.is(0, 0, "FALSE")) look.bad(0, 0, "TRUE or FALSE");
     }
 
     struct {
@@ -333,33 +428,32 @@ void readConfiguration(TlConfig &cfg, Lookup &look) {
 
 void readLabelsAndLimits(TlConfig &cfg, Lookup &look) {
     const char *section = TL_SECTION_TUNING;
+    const Keywords &names = Keywords::Get();
     for (int n = 0; n < TL_AXES; ++n) {
-        const char *number = TlButtonSlotNames[n]; // "1".."6"
-        if (look.find(Keyword("MOTION_LABEL_", number, "_POS"), section))
+        if (look.find(names.motionLabel[n][Keywords::kPos], section))
             look.copyText(0, 0, cfg.motionLabelPos[n], TL_LABEL_SIZE);
-        if (look.find(Keyword("MOTION_LABEL_", number, "_NEG"), section))
+        if (look.find(names.motionLabel[n][Keywords::kNeg], section))
             look.copyText(0, 0, cfg.motionLabelNeg[n], TL_LABEL_SIZE);
     }
     for (int n = 0; n < TL_AXES; ++n) {
-        const char *number = TlButtonSlotNames[n]; // "1".."6"
-        if (look.find(Keyword("APP_MIN_", number), section)) readFloat(look, 0, 0, &cfg.appMin[n]);
-        if (look.find(Keyword("APP_MAX_", number), section)) readFloat(look, 0, 0, &cfg.appMax[n]);
+        if (look.find(names.appMin[n], section)) readFloat(look, 0, 0, &cfg.appMin[n]);
+        if (look.find(names.appMax[n], section)) readFloat(look, 0, 0, &cfg.appMax[n]);
     }
 }
 
 // Five ON/OFF words, bit 0x01 first; fewer than five words leave all bits off.
 void readHighPassFilters(TlConfig &cfg, Lookup &look) {
     for (int set = 0; set < TL_SETS; ++set) {
-        if (!look.find(Keyword("HPFM_", TlSetNames[set]), TL_SECTION_TUNING)) continue;
+        if (!look.find(Keywords::Get().highPassFilter[set], TL_SECTION_TUNING)) continue;
         cfg.highPassFilter[set] = 0;
         if (look.firstCount() < 5) {
             look.wrongCount(look.firstCount(), 5, -1, "flags");
             continue;
         }
         for (int k = 0; k < 5; ++k) {
-            if (std::strcmp(look.first(k), "ON") == 0)
+            if (look.is(0, k, "ON"))
                 cfg.highPassFilter[set] |= 1 << k;
-            else if (std::strcmp(look.first(k), "OFF") != 0)
+            else if (!look.is(0, k, "OFF"))
                 look.bad(0, k, "ON or OFF");
         }
     }
@@ -396,14 +490,13 @@ void readButtonTable(Lookup &look, const char *keyword, Entry **table, int32_t *
 
 void readButtonTables(TlConfig &cfg, Lookup &look) {
     readButtonTable(look, "BUTTON_MASKS", &cfg.buttonMasks, &cfg.buttonMaskCount,
-                    [](TlButtonMask &entry, const Lookup &look, int g) {
+                    [](TlButtonMask &entry, Lookup &look, int g) {
                         if (!scanMask(look.item(g, 2), &entry.mask)) look.bad(g, 2, "a mask such as 0x4");
                     });
-    readButtonTable(
-        look, "BUTTON_NUMBERS", &cfg.buttonNumbers, &cfg.buttonNumberCount,
-        [](TlButtonNumber &entry, const Lookup &look, int g) { readInt(look, g, 2, &entry.number); });
+    readButtonTable(look, "BUTTON_NUMBERS", &cfg.buttonNumbers, &cfg.buttonNumberCount,
+                    [](TlButtonNumber &entry, Lookup &look, int g) { look.readInt(g, 2, &entry.number); });
     readButtonTable(look, "BUTTON_CHARACTERS", &cfg.buttonCharacters, &cfg.buttonCharacterCount,
-                    [](TlButtonCharacter &entry, const Lookup &look, int g) {
+                    [](TlButtonCharacter &entry, Lookup &look, int g) {
                         look.copyText(g, 2, entry.text, sizeof entry.text);
                     });
 }
@@ -412,7 +505,7 @@ void readButtonTables(TlConfig &cfg, Lookup &look) {
 
 // Six characters, padded with '-'; any character other than a ball axis
 // letter becomes '-'. Lower case means inverted.
-void decodeAxisMap(TlAxisMap &map, const Lookup &look) {
+void decodeAxisMap(TlAxisMap &map, Lookup &look) {
     const char *item = look.first();
     size_t length = 0;
     while (length < TL_AXES && item[length] != '\0')
@@ -459,7 +552,7 @@ void readAxisMaps(TlConfig &cfg, Lookup &look, int d) {
 // Finds name in the three button tables. A later table's match wins, so a
 // name in both the mask and the character table maps to the character. A name
 // in no table leaves source and index as they were.
-void matchButtonName(const TlConfig &cfg, const Lookup &look, int32_t *source, int32_t *index) {
+void matchButtonName(const TlConfig &cfg, Lookup &look, int32_t *source, int32_t *index) {
     const char *name = look.first(0);
     const int32_t before = *source;
     *source = TL_SOURCE_UNDEFINED - 1; // no table's value: tells whether any matched
@@ -491,11 +584,8 @@ void matchButtonName(const TlConfig &cfg, const Lookup &look, int32_t *source, i
 }
 
 // A percentage or rate: its absolute value, percentages cut to 100.
-void readMagnitude(const Lookup &look, int position, float *member, float most) {
-    if (!scanFloat(look.first(position), member)) {
-        look.bad(0, position, kNumber);
-        return;
-    }
+void readMagnitude(Lookup &look, int position, float *member, float most) {
+    if (!look.number(0, position, member)) return;
     const float given = *member;
     *member = std::fabs(given) > most ? most : std::fabs(given);
     look.clamped(0, position, given, *member);
@@ -508,10 +598,10 @@ float clampPercent(float value) {
 
 // { name, function, numbers... }; a function word short of its numbers makes
 // the mapping undefined.
-void decodeMotionMap(const TlConfig &cfg, const Lookup &look, TlMotionMap &map) {
+void decodeMotionMap(const TlConfig &cfg, Lookup &look, TlMotionMap &map) {
     if (look.firstCount() == 1) {
-        map.source = std::strcmp(look.first(), "AXIS") == 0 ? TL_SOURCE_AXIS : TL_SOURCE_UNDEFINED;
-        if (map.source == TL_SOURCE_UNDEFINED && std::strcmp(look.first(), "UNDEFINED") != 0)
+        map.source = look.is(0, 0, "AXIS") ? TL_SOURCE_AXIS : TL_SOURCE_UNDEFINED;
+        if (map.source == TL_SOURCE_UNDEFINED && !look.is(0, 0, "UNDEFINED"))
             look.bad(0, 0, "AXIS or UNDEFINED");
         return;
     }
@@ -557,28 +647,28 @@ void decodeMotionMap(const TlConfig &cfg, const Lookup &look, TlMotionMap &map) 
 
 void readMotionMaps(TlConfig &cfg, Lookup &look, int d) {
     struct {
-        const char *suffix;
+        Keywords::Side side;
+        Keywords::Copy copy;
         TlMotionMap (TlConfig::*maps)[TL_DEVICES][TL_AXES];
     } const motionMaps[] = {
-        {"_POS_DFLT", &TlConfig::motionMapPosDflt},
-        {"_NEG_DFLT", &TlConfig::motionMapNegDflt},
-        {"_POS_USER", &TlConfig::motionMapPosUser},
-        {"_NEG_USER", &TlConfig::motionMapNegUser},
+        {Keywords::kPos, Keywords::kDflt, &TlConfig::motionMapPosDflt},
+        {Keywords::kNeg, Keywords::kDflt, &TlConfig::motionMapNegDflt},
+        {Keywords::kPos, Keywords::kUser, &TlConfig::motionMapPosUser},
+        {Keywords::kNeg, Keywords::kUser, &TlConfig::motionMapNegUser},
     };
-    for (int n = 0; n < TL_AXES; ++n) {
-        const char *number = TlButtonSlotNames[n]; // "1".."6"
+    const Keywords &names = Keywords::Get();
+    for (int n = 0; n < TL_AXES; ++n)
         for (const auto &entry : motionMaps)
-            if (look.find(Keyword("MOTION_MAP_", number, entry.suffix), TlDeviceNames[d]))
+            if (look.find(names.motionMap[n][entry.side][entry.copy], TlDeviceNames[d]))
                 decodeMotionMap(cfg, look, (cfg.*entry.maps)[d][n]);
-    }
 }
 
 // { name, HOLD | SINGLE } or { name, REPEAT_CONSTANT, rate }; a single word
 // leaves the button undefined.
-void decodeButtonMap(const TlConfig &cfg, const Lookup &look, TlButtonMap &button) {
+void decodeButtonMap(const TlConfig &cfg, Lookup &look, TlButtonMap &button) {
     if (look.firstCount() == 1) {
         button.source = TL_SOURCE_UNDEFINED;
-        if (std::strcmp(look.first(), "UNDEFINED") != 0) look.bad(0, 0, "UNDEFINED or { name, function }");
+        if (!look.is(0, 0, "UNDEFINED")) look.bad(0, 0, "UNDEFINED or { name, function }");
         return;
     }
     matchButtonName(cfg, look, &button.source, &button.index);
@@ -603,11 +693,12 @@ void decodeButtonMap(const TlConfig &cfg, const Lookup &look, TlButtonMap &butto
 }
 
 void readButtonMaps(TlConfig &cfg, Lookup &look, int d) {
-    const char *const *slotNames = d == TL_KAVELIN ? TlKavelinButtonNames : TlButtonSlotNames;
+    const Keywords &keywords = Keywords::Get();
     for (int slot = 0; slot < TlButtonSlotCount(d); ++slot) {
-        if (look.find(Keyword("BUTTON_", slotNames[slot], "_DFLT"), TlDeviceNames[d]))
+        const std::string *names = d == TL_KAVELIN ? keywords.kavelinButton[slot] : keywords.slotButton[slot];
+        if (look.find(names[Keywords::kDflt], TlDeviceNames[d]))
             decodeButtonMap(cfg, look, cfg.buttonDflt[d][slot]);
-        if (look.find(Keyword("BUTTON_", slotNames[slot], "_USER"), TlDeviceNames[d]))
+        if (look.find(names[Keywords::kUser], TlDeviceNames[d]))
             decodeButtonMap(cfg, look, cfg.buttonUser[d][slot]);
     }
 }
@@ -620,7 +711,7 @@ float clampTo(float value, float low, float high) {
 
 // The file order is NegMax, NegMin, PosMin, PosMax. Afterwards
 // -1 <= negMax <= negMin <= 0 <= posMin <= posMax <= 1.
-void decodeNullRegion(const Lookup &look, TlNullRegion &region) {
+void decodeNullRegion(Lookup &look, TlNullRegion &region) {
     if (look.firstCount() != 4) {
         look.wrongCount(look.firstCount(), 4);
         return;
@@ -642,17 +733,16 @@ void decodeNullRegion(const Lookup &look, TlNullRegion &region) {
 }
 
 void readNullRegions(TlConfig &cfg, Lookup &look, int d) {
-    static const char *const regionNames[TL_NULL_REGIONS] = {"1", "2", "3", "4", "5", "6", "BUTTON_CURVE"};
     struct {
-        const char *suffix;
+        Keywords::Copy copy;
         TlNullRegion (TlConfig::*regions)[TL_DEVICES][TL_NULL_REGIONS];
     } const copies[] = {
-        {"_DFLT", &TlConfig::nullRegionDflt},
-        {"_USER", &TlConfig::nullRegionUser},
+        {Keywords::kDflt, &TlConfig::nullRegionDflt},
+        {Keywords::kUser, &TlConfig::nullRegionUser},
     };
     for (const auto &copy : copies)
         for (int r = 0; r < TL_NULL_REGIONS; ++r)
-            if (look.find(Keyword("NULL_REGION_", regionNames[r], copy.suffix), TlDeviceNames[d]))
+            if (look.find(Keywords::Get().nullRegion[r][copy.copy], TlDeviceNames[d]))
                 decodeNullRegion(look, (cfg.*copy.regions)[d][r]);
 }
 
@@ -660,17 +750,17 @@ void readScalarsAndSensitivity(TlConfig &cfg, Lookup &look, int d) {
     const char *section = TlDeviceNames[d];
     if (look.find("TUNING_SCALARS", section)) scanFloats(look, cfg.tuningScalars[d], TL_AXES);
     for (int set = 0; set < TL_SETS; ++set)
-        if (look.find(Keyword("SENS_", TlSetNames[set]), section))
+        if (look.find(Keywords::Get().sensitivity[set], section))
             scanFloats(look, cfg.sensitivity[set][d], TL_SENS_VALUES);
     cfg.currentSensitivity[d] = cfg.sensitivity[TL_SET_BEG_USER + cfg.level][d];
-    if (look.find("SAMPLING_FREQUENCY", section)) readInt(look, 0, 0, &cfg.samplingFrequency[d]);
+    if (look.find("SAMPLING_FREQUENCY", section)) look.readInt(0, 0, &cfg.samplingFrequency[d]);
 }
 
 // Rows are taken while a group has exactly five values; only a full table
 // of seven rows counts as valid (and is written back).
 void readControlTables(TlConfig &cfg, Lookup &look, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
-        if (!look.find(Keyword(TlCurveNames[c], "_CP"), TlDeviceNames[d])) continue;
+        if (!look.find(Keywords::Get().controlTable[c], TlDeviceNames[d])) continue;
         TlCurveControl &table = cfg.curveControl[d][c];
         int rows = 0;
         while (rows < TL_CP_ROWS && rows < look.groups() && look.items(rows) == TL_CP_COLUMNS) {
@@ -814,10 +904,14 @@ int report(TlReadReport *report, int result, TlEntry missing = TL_ENTRY_NONE) {
     return result;
 }
 
-// Loads the whole of an open file followed by two NUL bytes. Every byte is
-// data, 0xFF included. Returns null with *result set on failure.
-char *loadFile(FILE *file, int *result) {
-    size_t capacity = 4096, length = 0;
+// Loads the whole of an open file followed by two NUL bytes; *loaded is its
+// length. Every byte is data, 0xFF included. The first block holds any file the editor writes, so
+// that the common load is one allocation, one read of the file and the read
+// that meets its end; asking the stream for its size would cost more calls.
+// Returns null with *result set on failure.
+char *loadFile(FILE *file, size_t *loaded, int *result) {
+    std::setvbuf(file, nullptr, _IONBF, 0); // the bytes go straight into text
+    size_t capacity = 64 * 1024, length = 0;
     char *text = static_cast<char *>(tl::Malloc(capacity));
     while (text != nullptr) {
         length += std::fread(text + length, 1, capacity - 2 - length, file);
@@ -841,17 +935,20 @@ char *loadFile(FILE *file, int *result) {
     }
     text[length] = '\0';
     text[length + 1] = '\0';
+    *loaded = length;
     return text;
 }
 
-int readBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *readReport,
+// Reads text (followed by two NUL bytes; length bytes long, 0 when not known)
+// into a fresh *cfg.
+int readBuffer(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport,
                tl::Diagnostics *diagnostics) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
     TlInitConfig(cfg);
     if (text == nullptr) text = "\0";
     Outcome outcome;
     {
-        Lookup look(text, useIndex != 0, diagnostics);
+        Lookup look(text, length, diagnostics);
         outcome = readText(*cfg, look);
     }
     if (!outcome.keepRecord) TlFreeConfig(cfg);
@@ -859,39 +956,45 @@ int readBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *read
 }
 
 // Reads a loaded text, with diagnostics when there is a sink.
-int readLoaded(TlConfig *cfg, const char *text, TlReadReport *readReport, const TlLintSink *sink) {
-    if (sink == nullptr) return TlReadConfigBuffer(cfg, text, 1, readReport);
+int readLoaded(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport,
+               const TlLintSink *sink) {
+    if (sink == nullptr) return readBuffer(cfg, text, length, readReport, nullptr);
     tl::Diagnostics diagnostics(text, sink);
-    const int result = readBuffer(cfg, text, 1, readReport, &diagnostics);
+    const int result = readBuffer(cfg, text, length, readReport, &diagnostics);
     diagnostics.Finish();
     return result;
+}
+
+// A read that fails before it starts still leaves a fresh record.
+int failBefore(TlConfig *cfg, TlReadReport *readReport, int result) {
+    TlInitConfig(cfg);
+    return report(readReport, result);
 }
 
 int readTextWith(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport,
                  const TlLintSink *sink) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
-    TlInitConfig(cfg);
     if (text == nullptr) length = 0;
     char *copy = length <= SIZE_MAX - 2 ? static_cast<char *>(tl::Malloc(length + 2)) : nullptr;
-    if (copy == nullptr) return report(readReport, TL_READ_NO_MEMORY);
+    if (copy == nullptr) return failBefore(cfg, readReport, TL_READ_NO_MEMORY);
     if (length > 0) std::memcpy(copy, text, length);
     copy[length] = '\0';
     copy[length + 1] = '\0';
-    int result = readLoaded(cfg, copy, readReport, sink);
+    int result = readLoaded(cfg, copy, length, readReport, sink);
     std::free(copy);
     return result;
 }
 
 int readFileWith(TlConfig *cfg, const char *path, TlReadReport *readReport, const TlLintSink *sink) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
-    TlInitConfig(cfg);
     FILE *file = path != nullptr ? std::fopen(path, "rb") : nullptr;
-    if (file == nullptr) return report(readReport, TL_READ_CANNOT_OPEN);
+    if (file == nullptr) return failBefore(cfg, readReport, TL_READ_CANNOT_OPEN);
     int result = TL_READ_OK;
-    char *text = loadFile(file, &result);
+    size_t length = 0;
+    char *text = loadFile(file, &length, &result);
     std::fclose(file);
-    if (text == nullptr) return report(readReport, result);
-    result = readLoaded(cfg, text, readReport, sink);
+    if (text == nullptr) return failBefore(cfg, readReport, result);
+    result = readLoaded(cfg, text, length, readReport, sink);
     std::free(text);
     return result;
 }
@@ -900,11 +1003,7 @@ int readFileWith(TlConfig *cfg, const char *path, TlReadReport *readReport, cons
 
 int tl::ReadWithDiagnostics(TlConfig *cfg, const char *text, TlReadReport *readReport,
                             Diagnostics *diagnostics) {
-    return readBuffer(cfg, text, 1, readReport, diagnostics);
-}
-
-extern "C" int TlReadConfigBuffer(TlConfig *cfg, const char *text, int useIndex, TlReadReport *readReport) {
-    return readBuffer(cfg, text, useIndex, readReport, nullptr);
+    return readBuffer(cfg, text, 0, readReport, diagnostics);
 }
 
 extern "C" int TlReadConfigText(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport) {

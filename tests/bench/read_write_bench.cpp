@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "tl_api.h"
-#include "tl_parse.h"
 
 namespace {
 
@@ -84,24 +83,6 @@ void BM_Read(benchmark::State &state) {
     SetLabel(state, f);
 }
 
-// The same read with every lookup rescanning the text from its start.
-void BM_ReadRescanning(benchmark::State &state) {
-    const Fixture &f = Get(static_cast<int>(state.range(0)));
-    TlConfig cfg;
-    TlInitConfig(&cfg);
-    std::vector<char> text;
-    for (auto _ : state) {
-        std::FILE *file = std::fopen(f.path.c_str(), "rb");
-        text.assign(f.bytes.size() + 2, '\0');
-        size_t got = std::fread(text.data(), 1, f.bytes.size(), file);
-        std::fclose(file);
-        benchmark::DoNotOptimize(got);
-        if (TlReadConfigBuffer(&cfg, text.data(), 0, nullptr) != 0) state.SkipWithError("read failed");
-        TlFreeConfig(&cfg);
-    }
-    SetLabel(state, f);
-}
-
 void BM_PlainWrite(benchmark::State &state) {
     const Fixture &f = Get(static_cast<int>(state.range(0)));
     std::string path = f.path + ".plain";
@@ -128,7 +109,6 @@ void BM_Write(benchmark::State &state) {
 
 BENCHMARK(BM_MemchrPass)->Arg(0)->Arg(1);
 BENCHMARK(BM_Read)->Arg(0)->Arg(1);
-BENCHMARK(BM_ReadRescanning)->Arg(0)->Arg(1);
 BENCHMARK(BM_PlainWrite)->Arg(0)->Arg(1);
 BENCHMARK(BM_Write)->Arg(0)->Arg(1);
 

@@ -1,17 +1,16 @@
 // Fuzz target for the reader: any bytes must read without a crash, a leak or a
-// read past the text, and the indexed and rescanning lookups must agree.
+// read past the text, and reading with lint diagnostics must read the same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "tl_api.h"
-#include "tl_parse.h"
+#include "tl_lint.h"
 
 namespace {
 
-// The fields that show whether both lookup methods saw the same entries.
+// The fields that show whether both reads saw the same entries.
 bool SameSummary(const TlConfig &a, const TlConfig &b) {
     return a.versionMajor == b.versionMajor && a.owner == b.owner && a.platform == b.platform &&
            std::strcmp(a.applicationName, b.applicationName) == 0 && a.executableCount == b.executableCount &&
@@ -21,22 +20,22 @@ bool SameSummary(const TlConfig &a, const TlConfig &b) {
            std::memcmp(a.curveGiven, b.curveGiven, sizeof a.curveGiven) == 0;
 }
 
+void IgnoreNote(void *, const TlLintNote *) {}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    std::vector<char> text(data, data + size);
-    text.push_back('\0');
-    text.push_back('\0');
-
-    TlConfig indexed, rescanned;
-    TlInitConfig(&indexed);
-    TlInitConfig(&rescanned);
-    int a = TlReadConfigBuffer(&indexed, text.data(), 1, nullptr);
-    int b = TlReadConfigBuffer(&rescanned, text.data(), 0, nullptr);
-    // Memory failures are the only legitimate difference between the two methods.
-    if (a != TL_READ_NO_MEMORY && b != TL_READ_NO_MEMORY && (a != b || !SameSummary(indexed, rescanned)))
+    const char *text = reinterpret_cast<const char *>(data);
+    TlConfig read, linted;
+    TlInitConfig(&read);
+    TlInitConfig(&linted);
+    const TlLintSink sink = {nullptr, IgnoreNote, nullptr};
+    int a = TlReadConfigText(&read, text, size, nullptr);
+    int b = TlLintConfigText(&linted, text, size, nullptr, &sink);
+    // Memory failures are the only legitimate difference between the two reads.
+    if (a != TL_READ_NO_MEMORY && b != TL_READ_NO_MEMORY && (a != b || !SameSummary(read, linted)))
         std::abort();
-    TlFreeConfig(&indexed);
-    TlFreeConfig(&rescanned);
+    TlFreeConfig(&read);
+    TlFreeConfig(&linted);
     return 0;
 }

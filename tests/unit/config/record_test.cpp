@@ -134,7 +134,6 @@ TEST(Reader, NullRecordIsRefusedAndNullTextIsEmpty) {
     EXPECT_EQ(TlReadConfigText(nullptr, text, sizeof text, nullptr), TL_READ_NULL_RECORD);
     EXPECT_EQ(TlWordIndex(TlOwnerWords, 3, nullptr), -1);
     Record r; // no text reads as an empty one
-    EXPECT_EQ(TlReadConfigBuffer(&r.cfg, nullptr, 1, nullptr), TL_READ_MISSING_ENTRY);
     EXPECT_EQ(TlReadConfigText(&r.cfg, nullptr, 5, nullptr), TL_READ_MISSING_ENTRY);
 }
 
@@ -184,7 +183,7 @@ TEST(Reader, RunningOutOfMemoryAnywhereFailsTheRead) {
             ASSERT_EQ(report.result, TL_READ_NO_MEMORY);
             ASSERT_TRUE(SameRecord(r.cfg, fresh.cfg)) << "allocation " << refused;
         }
-        EXPECT_GT(refused, 300) << "every entry found takes a block of its own";
+        EXPECT_GT(refused, 40) << "the text, its map, the value buffers and the record's lists all allocate";
     }
 }
 

