@@ -159,6 +159,22 @@ TEST(Reader, TextIsReadOnlyUpToItsLength) {
     EXPECT_EQ(r.cfg.platform, TL_PLATFORM_WINDOWS);
 }
 
+// A file larger than the block a load starts with is read whole: its last
+// entry counts, and the read is the read of its text.
+TEST(Reader, FileLargerThanTheFirstBlockIsReadWhole) {
+    kcgtest::TempFolder folder;
+    const std::string text = kcgtest::ReadBytes(kcgtest::DataFile("kcg/valid_minimal.kcg"));
+    const size_t cut = text.rfind("WINDOWS");
+    const std::string padded = text.substr(0, cut) + std::string(200 * 1024, ' ') + text.substr(cut);
+    const std::string path = folder.File("padded.kcg");
+    kcgtest::WriteBytes(path, padded);
+    Record fromFile, fromText;
+    EXPECT_EQ(TlReadConfigFile(&fromFile.cfg, path.c_str()), TL_READ_OK);
+    EXPECT_EQ(fromFile.cfg.platform, TL_PLATFORM_WINDOWS);
+    EXPECT_EQ(TlReadConfigText(&fromText.cfg, padded.data(), padded.size(), nullptr), TL_READ_OK);
+    EXPECT_TRUE(SameRecord(fromFile.cfg, fromText.cfg));
+}
+
 // Each allocation of a read in turn is refused: the read says so and leaves
 // a fresh record, until the read needs fewer allocations than were granted.
 TEST(Reader, RunningOutOfMemoryAnywhereFailsTheRead) {
