@@ -181,6 +181,7 @@ void Value::End(const char *end, bool closed) {
 }
 
 Value::Result Value::Split(const char *position) {
+    numbersOnly_ = false;
     spans_.clear();
     groupEnds_.clear();
     groupStart_ = 0;
@@ -216,6 +217,43 @@ Value::Result Value::Split(const char *position) {
     return groups() > 0 && count(0) > 0 ? kFound : kEmpty;
 }
 
+// The walk of a list of numbers: each item's number, nothing else.
+struct Value::NumberSink {
+    Value &value;
+    bool others = false; // an item that is not a plain decimal
+    bool full = false;
+    int32_t groupStart = 0;
+
+    void Item(const char *, const char *, bool, const float *number) {
+        if (number == nullptr)
+            others = true;
+        else if (!value.numbers_.push_back(*number))
+            full = true;
+    }
+    void EndGroup() {
+        groupStart = static_cast<int32_t>(value.numbers_.size());
+        if (!value.groupEnds_.push_back(groupStart)) full = true;
+    }
+    void DropGroup() { value.numbers_.resize(static_cast<size_t>(groupStart)); }
+    void End(const char *, bool) {}
+};
+
+Value::Result Value::SplitNumbers(const char *position) {
+    numbersOnly_ = false;
+    const char *p = SkipSpace(position);
+    if (*p != '{') return kNotNumbers;
+    const char *first = SkipSpace(p + 1);
+    if (*first == '}') return kEmpty;
+    numbers_.clear();
+    groupEnds_.clear();
+    NumberSink sink{*this};
+    WalkList(first, sink, INT_MAX);
+    if (sink.full) return kNoMemory;
+    if (sink.others) return kNotNumbers;
+    numbersOnly_ = true;
+    return groups() > 0 && count(0) > 0 ? kFound : kEmpty;
+}
+
 // Room for every item's text, made when the first text is asked for (numbers
 // need none), so that the texts handed out never move while the value is
 // read: each is at most as long as its span.
@@ -229,7 +267,7 @@ bool Value::Ready() {
 }
 
 bool Value::Reserve(size_t items, size_t groups) {
-    return spans_.reserve(items) && groupEnds_.reserve(groups);
+    return spans_.reserve(items) && numbers_.reserve(items) && groupEnds_.reserve(groups);
 }
 
 const char *Value::Text(int group, int item, size_t *length) {

@@ -27,12 +27,19 @@ struct ItemSpan {
 
 class Value {
   public:
-    enum Result { kFound, kEmpty, kNoMemory };
+    enum Result { kFound, kEmpty, kNoMemory, kNotNumbers };
 
     /* Splits the value that starts at position (just after "="). kFound when
      * its first group has at least one item; kEmpty for an empty list or a
      * list whose first group is cut off by the end of the text. */
     Result Split(const char *position);
+
+    /* As Split, for a value whose items are all plain decimals, keeping only
+     * their numbers (numbersOnly() then holds); kNotNumbers, with nothing
+     * kept, for any other value. */
+    Result SplitNumbers(const char *position);
+    bool numbersOnly() const { return numbersOnly_; }
+    float number(int group, int item) const { return numbers_[Index(group, item)]; }
 
     int groups() const { return static_cast<int>(groupEnds_.size()); }
     int count(int group) const { return groupEnds_[group] - (group == 0 ? 0 : groupEnds_[group - 1]); }
@@ -66,7 +73,11 @@ class Value {
     int Index(int group, int item) const { return (group == 0 ? 0 : groupEnds_[group - 1]) + item; }
     bool Ready();
 
+    struct NumberSink;
+
     Buffer<ItemSpan> spans_;
+    Buffer<float> numbers_; /* when numbersOnly_ */
+    bool numbersOnly_ = false;
     Buffer<int32_t> groupEnds_; /* one past each group's last span */
     struct ItemText {
         int32_t at; /* in chars_, or -1 before the text is asked for */

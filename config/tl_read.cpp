@@ -63,6 +63,19 @@ class Lookup {
         return found;
     }
 
+    // As find, for a value read as numbers only: a list of plain decimals is
+    // then walked once into its numbers, without the items' places.
+    bool findNumbers(std::string_view keyword, const char *section) {
+        if (diagnostics_ != nullptr || noMemory_) return find(keyword, section);
+        const char *start = sectionStart(section);
+        const char *position = start != nullptr ? map_.Find(start, keyword) : nullptr;
+        if (position == nullptr) return false;
+        tl::Value::Result result = value_.SplitNumbers(position);
+        if (result == tl::Value::kNotNumbers) result = value_.Split(position);
+        if (result == tl::Value::kNoMemory) noMemory_ = true;
+        return result == tl::Value::kFound;
+    }
+
     bool hasSection(const char *section) { return sectionStart(section) != nullptr; }
 
     bool outOfMemory() const { return noMemory_; }
@@ -85,6 +98,10 @@ class Lookup {
     // the item is no number (the diagnostics hear of it). Most items are plain
     // decimals, converted as the value was split.
     bool number(int group, int position, float *member) {
+        if (value_.numbersOnly()) {
+            *member = value_.number(group, position);
+            return true;
+        }
         const tl::ItemSpan &span = value_.span(group, position);
         touch(group, position);
         if (!span.isNumber) return otherNumber(span, group, position, member);
@@ -742,15 +759,15 @@ void readNullRegions(TlConfig &cfg, Lookup &look, int d) {
     };
     for (const auto &copy : copies)
         for (int r = 0; r < TL_NULL_REGIONS; ++r)
-            if (look.find(Keywords::Get().nullRegion[r][copy.copy], TlDeviceNames[d]))
+            if (look.findNumbers(Keywords::Get().nullRegion[r][copy.copy], TlDeviceNames[d]))
                 decodeNullRegion(look, (cfg.*copy.regions)[d][r]);
 }
 
 void readScalarsAndSensitivity(TlConfig &cfg, Lookup &look, int d) {
     const char *section = TlDeviceNames[d];
-    if (look.find("TUNING_SCALARS", section)) scanFloats(look, cfg.tuningScalars[d], TL_AXES);
+    if (look.findNumbers("TUNING_SCALARS", section)) scanFloats(look, cfg.tuningScalars[d], TL_AXES);
     for (int set = 0; set < TL_SETS; ++set)
-        if (look.find(Keywords::Get().sensitivity[set], section))
+        if (look.findNumbers(Keywords::Get().sensitivity[set], section))
             scanFloats(look, cfg.sensitivity[set][d], TL_SENS_VALUES);
     cfg.currentSensitivity[d] = cfg.sensitivity[TL_SET_BEG_USER + cfg.level][d];
     if (look.find("SAMPLING_FREQUENCY", section)) look.readInt(0, 0, &cfg.samplingFrequency[d]);
@@ -760,7 +777,7 @@ void readScalarsAndSensitivity(TlConfig &cfg, Lookup &look, int d) {
 // of seven rows counts as valid (and is written back).
 void readControlTables(TlConfig &cfg, Lookup &look, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
-        if (!look.find(Keywords::Get().controlTable[c], TlDeviceNames[d])) continue;
+        if (!look.findNumbers(Keywords::Get().controlTable[c], TlDeviceNames[d])) continue;
         TlCurveControl &table = cfg.curveControl[d][c];
         int rows = 0;
         while (rows < TL_CP_ROWS && rows < look.groups() && look.items(rows) == TL_CP_COLUMNS) {
@@ -776,7 +793,7 @@ void readControlTables(TlConfig &cfg, Lookup &look, int d) {
 // Points are taken while a group has exactly two values.
 void readPointLists(TlConfig &cfg, Lookup &look, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
-        if (!look.find(TlCurveNames[c], TlDeviceNames[d])) continue;
+        if (!look.findNumbers(TlCurveNames[c], TlDeviceNames[d])) continue;
         int count = 0;
         while (count < look.groups() && look.items(count) == 2)
             ++count;
