@@ -40,7 +40,7 @@ TEST(ScanFloat, AgreesWithScanfOnTheFormsFilesHold) {
         "  3.25|\t-0.75|1E5|1.5E-3|2E+2|1E|1E+|7.25XYZ|0X1P3|-0X1.8P1|INF|-INFINITY|NAN|"
         "1E-50|1E50|-1E-46|3.4028235E38|0.000001|123456789012345678901234567890|| |-|+|.|"
         "ABC|--1|E5|-0|007.50|0.333333333|16777215|16777217|1.5.3|12.5E|999999999|1234567890|-0.707107|"
-        "3.|0X10|0x10|12X");
+        "3.|0X10|0x10|12X|4294967297|42949672.97");
     for (std::string text; std::getline(forms, text, '|');)
         ExpectSameAsScanf(text);
 }
