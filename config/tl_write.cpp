@@ -14,12 +14,15 @@
 // A list whose count is negative or whose array is null is written empty; a
 // null string in a list is written as "". Fixed-size texts are read no
 // further than their capacity, terminated or not.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
-#include <string>
 #include <string_view>
 
+#include "tl_alloc.h"
 #include "tl_api.h"
 #include "tl_defs.h"
 #include "tl_replace.h"
@@ -88,22 +91,12 @@ void AddQuotedLine(TextBuilder &out, std::string_view keyword, std::string_view 
     out.Add(kEnd);
 }
 
-// "{ v0, v1, ... }" with the given number of decimals.
-void AddFloatGroup(TextBuilder &out, const float *values, int count, int decimals) {
-    out.Add("{ ");
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) out.Add(", ");
-        out.AddFixed(values[i], decimals);
-    }
-    out.Add(" }");
-}
-
-// Keywords numbered per game axis: prefix + n + suffix, n = 1..6.
-std::string AxisKeyword(const char *prefix, int axis, const char *suffix) {
-    std::string keyword = prefix;
-    keyword += static_cast<char>('1' + axis);
-    keyword += suffix;
-    return keyword;
+// Keywords numbered per game axis: "prefix n suffix = ", n = 1..6.
+void AddAxisKeyword(TextBuilder &out, std::string_view prefix, int axis, std::string_view suffix) {
+    out.Add(prefix);
+    out.Add(static_cast<char>('1' + axis));
+    out.Add(suffix);
+    out.Add(" = ");
 }
 
 // ---- Value texts ----------------------------------------------------------
@@ -125,13 +118,13 @@ void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig 
     out.Add(TlFunctionWords[map.function]);
     if (map.function != TL_FUNCTION_REPEAT_FEATHERED) {
         out.Add(", ");
-        out.AddFixed(map.percent1, 2);
+        out.AddFixed<2>(map.percent1);
         out.Add(", ");
-        out.AddFixed(map.percent2, 2);
+        out.AddFixed<2>(map.percent2);
     }
     if (map.function == TL_FUNCTION_REPEAT_FEATHERED || map.function == TL_FUNCTION_REPEAT_CONSTANT) {
         out.Add(", ");
-        out.AddFixed(map.rate, 2);
+        out.AddFixed<2>(map.rate);
     }
     out.Add(" }");
 }
@@ -144,10 +137,8 @@ void AddMotionMapLine(TextBuilder &out, std::string_view keyword, const TlMotion
 }
 
 // Button slots know HOLD, SINGLE and REPEAT_CONSTANT; REPEAT_FEATHERED has
-// no slot form and is written UNDEFINED.
-void AddButtonMapLine(TextBuilder &out, std::string_view keyword, const TlButtonMap &map,
-                      const TlConfig &cfg) {
-    AddKeyword(out, keyword);
+// no slot form and is written UNDEFINED. The keyword is written already.
+void AddButtonMapValue(TextBuilder &out, const TlButtonMap &map, const TlConfig &cfg) {
     std::string_view name;
     const bool plain = map.function == TL_FUNCTION_HOLD || map.function == TL_FUNCTION_SINGLE;
     const bool repeat = map.function == TL_FUNCTION_REPEAT_CONSTANT;
@@ -160,11 +151,10 @@ void AddButtonMapLine(TextBuilder &out, std::string_view keyword, const TlButton
         out.Add(TlFunctionWords[map.function]);
         if (repeat) {
             out.Add(", ");
-            out.AddFixed(map.rate, 2);
+            out.AddFixed<2>(map.rate);
         }
         out.Add(" }");
     }
-    out.Add(kEnd);
 }
 
 // ---- The general sections ---------------------------------------------------
@@ -313,18 +303,20 @@ void AddButtonTables(TextBuilder &out, const TlConfig &cfg) {
 void AddTuningSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_TUNING "]\r\n; Motion Labels\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_POS"),
-                      tl::FieldText(cfg.motionLabelPos[axis]));
-        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_NEG"),
-                      tl::FieldText(cfg.motionLabelNeg[axis]));
+        AddAxisKeyword(out, "MOTION_LABEL_", axis, "_POS");
+        out.AddQuoted(tl::FieldText(cfg.motionLabelPos[axis]));
+        out.Add(kEnd);
+        AddAxisKeyword(out, "MOTION_LABEL_", axis, "_NEG");
+        out.AddQuoted(tl::FieldText(cfg.motionLabelNeg[axis]));
+        out.Add(kEnd);
     }
     out.Add("\r\n; Application Minimum and Maximum values\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddKeyword(out, AxisKeyword("APP_MIN_", axis, ""));
-        out.AddFixed(cfg.appMin[axis], 2);
+        AddAxisKeyword(out, "APP_MIN_", axis, "");
+        out.AddFixed<2>(cfg.appMin[axis]);
         out.Add(kEnd);
-        AddKeyword(out, AxisKeyword("APP_MAX_", axis, ""));
-        out.AddFixed(cfg.appMax[axis], 2);
+        AddAxisKeyword(out, "APP_MAX_", axis, "");
+        out.AddFixed<2>(cfg.appMax[axis]);
         out.Add(kEnd);
     }
     out.Add("\r\n; High Pass Filters\r\n"
@@ -351,22 +343,24 @@ void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add(kEnd);
 }
 
+// One copy of the motion maps: positive and negative for each axis.
+void AddMotionMapCopy(TextBuilder &out, const TlConfig &cfg, const TlMotionMap *pos, const char *posSuffix,
+                      const TlMotionMap *neg, const char *negSuffix) {
+    for (int axis = 0; axis < TL_AXES; ++axis) {
+        AddAxisKeyword(out, "MOTION_MAP_", axis, posSuffix);
+        AddMotionMapValue(out, pos[axis], cfg);
+        out.Add(kEnd);
+        AddAxisKeyword(out, "MOTION_MAP_", axis, negSuffix);
+        AddMotionMapValue(out, neg[axis], cfg);
+        out.Add(kEnd);
+    }
+    out.Add(kEnd);
+}
+
 void AddMotionMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Motion Mapping\r\n");
-    for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_DFLT"), cfg.motionMapPosDflt[d][axis],
-                         cfg);
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_DFLT"), cfg.motionMapNegDflt[d][axis],
-                         cfg);
-    }
-    out.Add(kEnd);
-    for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_USER"), cfg.motionMapPosUser[d][axis],
-                         cfg);
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_USER"), cfg.motionMapNegUser[d][axis],
-                         cfg);
-    }
-    out.Add(kEnd);
+    AddMotionMapCopy(out, cfg, cfg.motionMapPosDflt[d], "_POS_DFLT", cfg.motionMapNegDflt[d], "_NEG_DFLT");
+    AddMotionMapCopy(out, cfg, cfg.motionMapPosUser[d], "_POS_USER", cfg.motionMapNegUser[d], "_NEG_USER");
 }
 
 void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d) {
@@ -376,10 +370,11 @@ void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     for (int copy = 0; copy < 2; ++copy) {
         const TlButtonMap *maps = copy == 0 ? cfg.buttonDflt[d] : cfg.buttonUser[d];
         for (int slot = 0; slot < slots; ++slot) {
-            std::string keyword = "BUTTON_";
-            keyword += slotNames[slot];
-            keyword += copy == 0 ? "_DFLT" : "_USER";
-            AddButtonMapLine(out, keyword, maps[slot], cfg);
+            out.Add("BUTTON_");
+            out.Add(slotNames[slot]);
+            out.Add(copy == 0 ? "_DFLT = " : "_USER = ");
+            AddButtonMapValue(out, maps[slot], cfg);
+            out.Add(kEnd);
         }
         out.Add(kEnd);
     }
@@ -391,12 +386,15 @@ void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d) {
         const TlNullRegion *regions = copy == 0 ? cfg.nullRegionDflt[d] : cfg.nullRegionUser[d];
         const char *suffix = copy == 0 ? "_DFLT" : "_USER";
         for (int r = 0; r < TL_NULL_REGIONS; ++r) {
-            std::string keyword = r < TL_AXES ? AxisKeyword("NULL_REGION_", r, suffix)
-                                              : std::string("NULL_REGION_BUTTON_CURVE") + suffix;
-            AddKeyword(out, keyword);
+            if (r < TL_AXES) {
+                AddAxisKeyword(out, "NULL_REGION_", r, suffix);
+            } else {
+                out.Add("NULL_REGION_BUTTON_CURVE");
+                AddKeyword(out, suffix);
+            }
             const float values[4] = {regions[r].negMax, regions[r].negMin, regions[r].posMin,
                                      regions[r].posMax};
-            AddFloatGroup(out, values, 4, 2);
+            out.AddFixedGroup<2>(values, 4);
             out.Add(kEnd);
         }
         out.Add(kEnd);
@@ -405,12 +403,12 @@ void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d) {
 
 void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Tuning Scalars\r\nTUNING_SCALARS = ");
-    AddFloatGroup(out, cfg.tuningScalars[d], TL_AXES, 2);
+    out.AddFixedGroup<2>(cfg.tuningScalars[d], TL_AXES);
     out.Add("\r\n\r\n; Sensitivity Values\r\n");
     for (int set = 0; set < TL_SETS; ++set) {
         out.Add("SENS_");
         AddKeyword(out, TlSetNames[set]);
-        AddFloatGroup(out, cfg.sensitivity[set][d], TL_SENS_VALUES, 2);
+        out.AddFixedGroup<2>(cfg.sensitivity[set][d], TL_SENS_VALUES);
         out.Add(kEnd);
         if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER) out.Add(kEnd);
     }
@@ -430,7 +428,7 @@ void AddCurves(TextBuilder &out, const TlConfig &cfg, int d) {
                                                  control.column[2][row], control.column[3][row],
                                                  control.column[4][row]};
             out.Add(row > 0 ? ",\r\n   " : "\r\n   ");
-            AddFloatGroup(out, values, TL_CP_COLUMNS, 6);
+            out.AddFixedGroup<6>(values, TL_CP_COLUMNS);
         }
         out.Add("\r\n   }\r\n\r\n");
     }
@@ -442,7 +440,7 @@ void AddCurves(TextBuilder &out, const TlConfig &cfg, int d) {
         for (int32_t p = 0, n = Usable(curve.pointCount, curve.points); p < n; ++p) {
             const float values[2] = {curve.points[p].x, curve.points[p].y};
             out.Add(p > 0 ? ",\r\n   " : "\r\n   ");
-            AddFloatGroup(out, values, 2, 6);
+            out.AddFixedGroup<6>(values, 2);
         }
         out.Add("\r\n   }\r\n\r\n");
     }
@@ -462,41 +460,16 @@ void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d) {
 
 // ---- The whole text -------------------------------------------------------
 
-// Room for the whole text, so that building it never reallocates: fixed
-// parts, then every list (escaping can double a string) and point list.
-size_t EstimateSize(const TlConfig &cfg) {
-    size_t size = 8192;
-    auto strings = [&size](int32_t count, char *const *items) {
-        for (int32_t i = 0, n = Usable(count, items); i < n; ++i)
-            size += 8 + (items[i] != nullptr ? 2 * std::char_traits<char>::length(items[i]) : 0);
-    };
-    strings(cfg.executableCount, cfg.executables);
-    strings(cfg.copyFileCount, cfg.copyFiles);
-    strings(cfg.instructionCount, cfg.instructions);
-    for (int32_t g = 0, n = Usable(cfg.customCount, cfg.custom); g < n; ++g)
-        strings(cfg.custom[g].count, cfg.custom[g].items);
-    if (cfg.commandLine != nullptr) size += 2 * std::char_traits<char>::length(cfg.commandLine);
-    size += 96 * static_cast<size_t>(Usable(cfg.buttonMaskCount, cfg.buttonMasks));
-    size += 96 * static_cast<size_t>(Usable(cfg.buttonNumberCount, cfg.buttonNumbers));
-    size += 608 * static_cast<size_t>(Usable(cfg.buttonCharacterCount, cfg.buttonCharacters));
-    for (int d = 0; d < TL_DEVICES; ++d) {
-        if (cfg.devicePresent[d] == 0) continue;
-        size += 6144;
-        for (int c = 0; c < TL_CURVES; ++c) {
-            if (cfg.curveControlValid[d][c] == 1) size += 512;
-            if (cfg.curveGiven[d][c] == 1)
-                size +=
-                    64 + 40 * static_cast<size_t>(Usable(cfg.curve[d][c].pointCount, cfg.curve[d][c].points));
-        }
-    }
-    return size;
-}
+// The header's time: the C library's 24-character local time text, without
+// its newline ("Www Mmm dd hh:mm:ss yyyy").
+struct TimeText {
+    char text[64];
+    std::size_t size;
+};
 
-// The C library's 24-character local time text, without its newline.
-std::string LocalTimeText() {
-    static const char *const kDays[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static const char *const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+TimeText LocalTimeText() {
+    static const char kDays[] = "SunMonTueWedThuFriSat";
+    static const char kMonths[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -505,35 +478,94 @@ std::string LocalTimeText() {
     const bool known = localtime_r(&now, &local) != nullptr;
 #endif
     if (!known || local.tm_wday < 0 || local.tm_wday > 6 || local.tm_mon < 0 || local.tm_mon > 11)
-        return "Thu Jan  1 00:00:00 1970";
-    char text[64];
-    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d", kDays[local.tm_wday],
-                  kMonths[local.tm_mon], local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-                  local.tm_year + 1900);
-    return text;
+        return TimeText{"Thu Jan  1 00:00:00 1970", 24};
+    TimeText time{};
+    const int year = local.tm_year < 8100 ? local.tm_year + 1900 : -1;
+    if (local.tm_mday < 1 || local.tm_mday > 31 || local.tm_hour < 0 || local.tm_hour > 23 ||
+        local.tm_min < 0 || local.tm_min > 59 || local.tm_sec < 0 || local.tm_sec > 60 || year < 1000) {
+        const int n = std::snprintf(time.text, sizeof time.text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d",
+                                    kDays + 3 * local.tm_wday, kMonths + 3 * local.tm_mon, local.tm_mday,
+                                    local.tm_hour, local.tm_min, local.tm_sec, local.tm_year + 1900);
+        time.size = n > 0 ? std::min(static_cast<std::size_t>(n), sizeof time.text - 1) : 0;
+        return time;
+    }
+    // The same text as that format, without its cost.
+    char *p = time.text;
+    auto pair = [&p](int value) {
+        std::memcpy(p, tl::kDigitPairs.text + 2 * value, 2);
+        p += 2;
+    };
+    std::memcpy(p, kDays + 3 * local.tm_wday, 3);
+    p[3] = ' ';
+    std::memcpy(p + 4, kMonths + 3 * local.tm_mon, 3);
+    p[7] = ' ';
+    p += 8;
+    pair(local.tm_mday);
+    if (local.tm_mday < 10) p[-2] = ' ';
+    *p++ = ' ';
+    pair(local.tm_hour);
+    *p++ = ':';
+    pair(local.tm_min);
+    *p++ = ':';
+    pair(local.tm_sec);
+    *p++ = ' ';
+    p = tl::PutDecimal(p, static_cast<uint32_t>(year));
+    time.size = static_cast<std::size_t>(p - time.text);
+    return time;
 }
 
-// The whole file text in *text; false when memory ran out.
-bool BuildConfigText(const TlConfig &cfg, std::string *text) {
-    try {
-        TextBuilder out(EstimateSize(cfg));
-        AddHeader(out, LocalTimeText());
-        AddVersionSection(out, cfg);
-        AddIdentificationSection(out, cfg);
-        AddConfigurationSection(out, cfg);
-        AddTuningSection(out, cfg);
-        for (int d = 0; d < TL_DEVICES; ++d) {
-            if (cfg.devicePresent[d] != 0) AddDeviceSection(out, cfg, d);
-        }
-        *text = out.Take();
-        return true;
-    } catch (...) { // std::bad_alloc, std::length_error
-        return false;
+void AddConfigText(TextBuilder &out, const TlConfig &cfg, std::string_view time) {
+    AddHeader(out, time);
+    AddVersionSection(out, cfg);
+    AddIdentificationSection(out, cfg);
+    AddConfigurationSection(out, cfg);
+    AddTuningSection(out, cfg);
+    for (int d = 0; d < TL_DEVICES; ++d) {
+        if (cfg.devicePresent[d] != 0) AddDeviceSection(out, cfg, d);
     }
 }
 
-int WriteAll(FILE *file, const std::string &text) {
-    return std::fwrite(text.data(), 1, text.size(), file) == text.size() ? TL_WRITE_OK : TL_WRITE_FAILED;
+// A whole text in one block of memory: a measuring pass over the code that
+// writes it sizes the block, a second pass writes it. Not built when memory
+// ran out, or when the text did not fit its measure.
+class BuiltText {
+  public:
+    template <class AddText> explicit BuiltText(AddText addText) {
+        tl::TextBuilder measure;
+        addText(measure);
+        const std::size_t bound = measure.Size();
+        block_ = static_cast<char *>(tl::Malloc(bound > 0 ? bound : 1));
+        if (block_ == nullptr) return;
+        tl::TextBuilder out(block_, bound);
+        addText(out);
+        size_ = out.Size();
+        if (!out.Complete()) {
+            std::free(block_);
+            block_ = nullptr;
+        }
+    }
+    ~BuiltText() { std::free(block_); }
+    BuiltText(const BuiltText &) = delete;
+    BuiltText &operator=(const BuiltText &) = delete;
+
+    bool Built() const { return block_ != nullptr; }
+    const char *Data() const { return block_; }
+    std::size_t Size() const { return size_; }
+
+    int WriteTo(FILE *file) const {
+        return Built() && std::fwrite(block_, 1, size_, file) == size_ ? TL_WRITE_OK : TL_WRITE_FAILED;
+    }
+
+  private:
+    char *block_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+// What AddConfigText writes for cfg, with the time taken once for both passes.
+auto ConfigText(const TlConfig &cfg) {
+    return [&cfg, time = LocalTimeText()](TextBuilder &out) {
+        AddConfigText(out, cfg, std::string_view(time.text, time.size));
+    };
 }
 
 } // namespace
@@ -541,42 +573,30 @@ int WriteAll(FILE *file, const std::string &text) {
 int TlWriteConfigFile(const TlConfig *cfg, const char *path) {
     if (cfg == nullptr) return TL_WRITE_NULL_RECORD;
     if (cfg->versionMajor < 5) return TL_WRITE_OLD_VERSION;
-    std::string text;
-    if (path == nullptr || !BuildConfigText(*cfg, &text)) return TL_WRITE_FAILED;
-    return tl::ReplaceFileBytes(path, text.data(), text.size()) ? TL_WRITE_OK : TL_WRITE_FAILED;
+    if (path == nullptr) return TL_WRITE_FAILED;
+    const BuiltText text(ConfigText(*cfg));
+    if (!text.Built()) return TL_WRITE_FAILED;
+    return tl::ReplaceFileBytes(path, text.Data(), text.Size()) ? TL_WRITE_OK : TL_WRITE_FAILED;
 }
 
 int TlWriteConfigStream(const TlConfig *cfg, FILE *file) {
     if (cfg == nullptr) return TL_WRITE_NULL_RECORD;
     if (cfg->versionMajor < 5) return TL_WRITE_OLD_VERSION;
-    std::string text;
-    if (file == nullptr || !BuildConfigText(*cfg, &text)) return TL_WRITE_FAILED;
+    if (file == nullptr) return TL_WRITE_FAILED;
+    const BuiltText text(ConfigText(*cfg));
     // Flush so that a failure to store the bytes is reported here, not lost.
-    if (WriteAll(file, text) != TL_WRITE_OK || std::fflush(file) != 0) return TL_WRITE_FAILED;
+    if (text.WriteTo(file) != TL_WRITE_OK || std::fflush(file) != 0) return TL_WRITE_FAILED;
     return TL_WRITE_OK;
 }
 
 int TlWriteQuoted(const char *text, FILE *file) {
     if (file == nullptr) return TL_WRITE_FAILED;
-    try {
-        const std::string_view value = TextOrEmpty(text);
-        TextBuilder out(2 * value.size() + 2);
-        out.AddQuoted(value);
-        return WriteAll(file, out.Text());
-    } catch (...) {
-        return TL_WRITE_FAILED;
-    }
+    return BuiltText([text](TextBuilder &out) { out.AddQuoted(TextOrEmpty(text)); }).WriteTo(file);
 }
 
 int TlFormatMotionMap(FILE *file, const char *keyword, const TlMotionMap *map, const TlConfig *cfg) {
     if (file == nullptr || keyword == nullptr || map == nullptr || cfg == nullptr) return TL_WRITE_FAILED;
-    try {
-        TextBuilder out(128);
-        AddMotionMapLine(out, keyword, *map, *cfg);
-        return WriteAll(file, out.Text());
-    } catch (...) {
-        return TL_WRITE_FAILED;
-    }
+    return BuiltText([=](TextBuilder &out) { AddMotionMapLine(out, keyword, *map, *cfg); }).WriteTo(file);
 }
 
 const char *TlOnOff(int flag) {

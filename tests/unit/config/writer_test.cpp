@@ -39,11 +39,15 @@ TEST(WriterNumbers, FixedTextsMatchPrintf) {
     }
     for (double value : values) {
         for (int decimals : {2, 6}) {
-            tl::TextBuilder out(64);
-            out.AddFixed(value, decimals);
+            char text[64];
+            tl::TextBuilder out(text, sizeof text);
+            if (decimals == 2)
+                out.AddFixed<2>(static_cast<float>(value));
+            else
+                out.AddFixed<6>(static_cast<float>(value));
             char expected[512];
             std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
-            ASSERT_EQ(out.Text(), expected) << std::hexfloat << value;
+            ASSERT_EQ(std::string(text, out.Size()), expected) << std::hexfloat << value;
         }
     }
 }
