@@ -1,21 +1,22 @@
-/* Internal to the library: the text buffer of the writer.
+/* Internal to the library: the texts of the writer.
  *
- * A text is built twice by the same code. The first time the buffer has no
- * memory and only adds up how long the text can be: the exact length of
+ * A text is built twice by the same code, a template over where the pieces
+ * go. TextMeasure adds up how long the text can be: the exact length of
  * every piece of plain text, and for numbers and quoted strings the most
- * characters they can take. The second time it writes into one block of
- * that size. Every piece is checked against the room left, so a text that
- * would not fit (the record changed between the two passes) is cut short and
+ * characters they can take. TextBuilder then writes into one block of that
+ * size. Every piece is checked against the room left, so a text that would
+ * not fit (the record changed between the two passes) is cut short and
  * reported, never written past the block.
  *
- * Floats with two or six decimals take an exact integer road; other numbers
- * are formatted with std::to_chars, which gives the same bytes as the C
- * library's "%d", "0x%x", "%.2f" and "%.6f" (both round the exact binary
- * value to the nearest, ties to even); non-finite values take the C
- * library's own text. */
+ * Floats below 1e9 take an exact integer road; larger ones go through
+ * std::to_chars, which gives the same bytes as the C library's "%.2f" and
+ * "%.6f" (both round the exact binary value to the nearest, ties to even);
+ * non-finite values take the C library's own text. Integers give the bytes
+ * of "%d" and "%x". */
 #ifndef TL_TEXT_H
 #define TL_TEXT_H
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -38,10 +39,26 @@ template <std::size_t N> std::string_view FieldText(const char (&field)[N]) {
     return std::string_view(field, FieldLength(field));
 }
 
-/* True for the characters a quoted string escapes with a backslash. */
+/* The characters a quoted string escapes with a backslash, as a table. */
+struct EscapedCharacters {
+    bool escaped[256];
+    constexpr EscapedCharacters() : escaped() {
+        for (unsigned char c : {'"', ',', '[', '\\', ']', '{', '}'})
+            escaped[c] = true;
+    }
+};
+inline constexpr EscapedCharacters kEscaped{};
+
 inline bool NeedsEscape(char c) {
-    return c == '"' || c == ',' || c == '[' || c == '\\' || c == ']' || c == '{' || c == '}';
+    return kEscaped.escaped[static_cast<unsigned char>(c)];
 }
+
+/* The number of decimals of a fixed-point number the writer formats. */
+template <int N> struct Decimals {
+    static_assert(N == 2 || N == 6, "the writer's numbers have 2 or 6 decimals");
+};
+inline constexpr Decimals<2> kTwoDecimals{};
+inline constexpr Decimals<6> kSixDecimals{};
 
 /* "00" to "99", two characters each. */
 struct DigitPairs {
@@ -55,50 +72,116 @@ struct DigitPairs {
 };
 inline constexpr DigitPairs kDigitPairs{};
 
+inline char *PutPair(char *p, uint32_t value) {
+    std::memcpy(p, kDigitPairs.text + 2 * value, 2);
+    return p + 2;
+}
+
+/* Writes value, below 10^6, as six digits. Multiplying by 2^32 / 10^4,
+ * rounded up, brings the first two digits above bit 32; each multiplication
+ * of what is left below by 100 brings up the next two. Exact for every value
+ * below 10^6. */
+inline char *PutSixDigits(char *p, uint32_t value) {
+    uint64_t y = static_cast<uint64_t>(value) * 429497u;
+    p = PutPair(p, static_cast<uint32_t>(y >> 32));
+    y = static_cast<uint64_t>(static_cast<uint32_t>(y)) * 100u;
+    p = PutPair(p, static_cast<uint32_t>(y >> 32));
+    y = static_cast<uint64_t>(static_cast<uint32_t>(y)) * 100u;
+    return PutPair(p, static_cast<uint32_t>(y >> 32));
+}
+
+/* x rounded to an integer, ties to even, as nearbyint does, for x from 0 to
+ * 2^52: the sum with 2^52 has no bits below the units, so the addition
+ * rounds x, and taking 2^52 away again is exact. */
+inline double RoundSmall(double x) {
+#if FLT_EVAL_METHOD == 0
+    constexpr double kNoFraction = 4503599627370496.0; // 2^52
+    return (x + kNoFraction) - kNoFraction;
+#else
+    return std::nearbyint(x); // excess precision would spoil the sum
+#endif
+}
+
 /* Writes the decimal digits of value at p; returns the end. */
 inline char *PutDecimal(char *p, uint32_t value) {
-    int length = 1;
-    for (uint32_t rest = value; rest >= 10; rest /= 10)
+    if (value < 10) {
+        *p = static_cast<char>('0' + value);
+        return p + 1;
+    }
+    int length = 2;
+    for (uint32_t rest = value; rest >= 100; rest /= 10)
         ++length;
     char *end = p + length;
-    for (char *q = end; value >= 10; value /= 100) {
-        if (value < 100) {
-            std::memcpy(q - 2, kDigitPairs.text + 2 * value, 2);
-            return end;
-        }
-        q -= 2;
-        std::memcpy(q, kDigitPairs.text + 2 * (value % 100), 2);
-    }
-    p[0] = static_cast<char>('0' + value);
+    char *q = end;
+    for (; value >= 100; value /= 100)
+        PutPair(q -= 2, value % 100);
+    if (value >= 10)
+        PutPair(q - 2, value);
+    else
+        q[-1] = static_cast<char>('0' + value);
     return end;
 }
 
+/* The most characters "%.*f" gives for a float of this magnitude: a sign,
+ * the integer digits (one more when rounding carries: below 9 there is one
+ * digit, below 99 two, ...), the point and the decimals. Non-finite values
+ * get the largest count, 39 digits, more than any spelling of them takes. */
+inline std::size_t FixedBound(float value, int decimals) {
+    const double magnitude = std::fabs(static_cast<double>(value));
+    if (magnitude < 9) return 3 + static_cast<std::size_t>(decimals);
+    std::size_t digits = 1;
+    for (double limit = 9; digits < 39 && !(magnitude < limit); limit = limit * 10 + 9)
+        ++digits;
+    return 2 + digits + static_cast<std::size_t>(decimals);
+}
+
+/* Counts the most a text can take; the same calls as TextBuilder. */
+class TextMeasure {
+  public:
+    std::size_t Size() const { return size_; }
+
+    template <class... Pieces> void Add(const Pieces &...pieces) { size_ += (Length(pieces) + ...); }
+    void AddInt(int32_t) { size_ += 11; }
+    void AddHex(uint32_t) { size_ += 8; }
+    template <int N> void AddFixed(float value, Decimals<N>) { size_ += FixedBound(value, N); }
+    template <int N> void AddFixedGroup(const float *values, int count, Decimals<N>) {
+        size_ += 3; // "{" and " }"
+        for (int i = 0; i < count; ++i)
+            size_ += (i > 0 ? 2 : 1) + FixedBound(values[i], N);
+    }
+    void AddQuoted(std::string_view text) { size_ += 2 + 2 * text.size(); }
+
+  private:
+    static std::size_t Length(std::string_view text) { return text.size(); }
+    static std::size_t Length(char) { return 1; }
+
+    std::size_t size_ = 0;
+};
+
+/* Writes a text into a block it is given. */
 class TextBuilder {
   public:
-    /* A builder that only measures: Size() becomes the most the text can take. */
-    TextBuilder() = default;
-
-    /* A builder writing into block[0, capacity). */
     TextBuilder(char *block, std::size_t capacity) : begin_(block), next_(block), end_(block + capacity) {}
-
     TextBuilder(const TextBuilder &) = delete;
     TextBuilder &operator=(const TextBuilder &) = delete;
 
-    /* Measuring: the bound so far. Writing: the bytes written so far. */
+    /* The bytes written, and those that did not fit. */
     std::size_t Size() const { return static_cast<std::size_t>(next_ - begin_) + missing_; }
 
-    /* Writing: true when every piece fitted. */
+    /* True when every piece fitted. */
     bool Complete() const { return missing_ == 0; }
 
-    const char *Data() const { return begin_; }
-
-    void Add(std::string_view text) { Put(text.data(), text.size()); }
-
-    void Add(char c) {
-        if (next_ != end_)
-            *next_++ = c;
-        else
-            ++missing_;
+    /* Appends each piece, a text or a character, in turn; one check of the
+     * room left for all of them. */
+    template <class... Pieces> void Add(const Pieces &...pieces) {
+        const std::size_t size = (Length(pieces) + ...);
+        if (size > Room()) {
+            missing_ += size;
+            return;
+        }
+        char *p = next_;
+        ((p = Copy(p, pieces)), ...);
+        next_ = p;
     }
 
     void AddInt(int32_t value) {
@@ -118,78 +201,49 @@ class TextBuilder {
     }
 
     /* "%.2f" or "%.6f" of the value. */
-    template <int Decimals> void AddFixed(float value) {
-        static_assert(Decimals == 2 || Decimals == 6, "the writer's numbers have 2 or 6 decimals");
-        const double magnitude = std::fabs(static_cast<double>(value));
-        if (Measuring()) {
-            missing_ += FixedBound(magnitude, Decimals);
-        } else if (magnitude < 1e9) {
-            PutFormatted(kShortFixed, [value, magnitude](char *p) {
-                return PutShortFixed<Decimals>(p, value, magnitude);
-            });
-        } else {
-            AddLongFixed(value, Decimals);
-        }
+    template <int N> void AddFixed(float value, Decimals<N>) {
+        if (std::fabs(value) < 1e9f)
+            PutFormatted(kShortFixed, [value](char *p) { return PutShortFixed<N>(p, value); });
+        else
+            AddLongFixed(value, N);
     }
 
     /* "{ v0, v1, ... }" with 2 or 6 decimals. */
-    template <int Decimals> void AddFixedGroup(const float *values, int count) {
-        if (count <= 0) {
-            Add("{  }");
-            return;
-        }
-        if (Measuring()) {
-            std::size_t bound = 2 * static_cast<std::size_t>(count) + 2;
-            for (int i = 0; i < count; ++i)
-                bound += FixedBound(std::fabs(static_cast<double>(values[i])), Decimals);
-            missing_ += bound;
-            return;
-        }
+    template <int N> void AddFixedGroup(const float *values, int count, Decimals<N> decimals) {
         // With room for the group at its widest on the integer road, the
-        // values go straight in; the first value off that road (or a group
-        // near the end of the block) takes the checked road.
+        // values go straight in; from the first value off that road on (and
+        // for a group near the end of the block) each piece is checked.
         int i = 0;
-        if (static_cast<std::size_t>(count) * (kShortFixed + 2) + 2 <= Room()) {
+        if (static_cast<std::size_t>(count) * (kShortFixed + 2) + 3 <= Room()) {
             char *p = next_;
-            std::memcpy(p, "{ ", 2);
-            p += 2;
-            for (; i < count; ++i) {
-                const double magnitude = std::fabs(static_cast<double>(values[i]));
-                if (!(magnitude < 1e9)) break;
-                if (i > 0) {
-                    std::memcpy(p, ", ", 2);
-                    p += 2;
-                }
-                p = PutShortFixed<Decimals>(p, values[i], magnitude);
+            *p++ = '{';
+            for (; i < count && std::fabs(values[i]) < 1e9f; ++i) {
+                if (i > 0) *p++ = ',';
+                *p++ = ' ';
+                p = PutShortFixed<N>(p, values[i]);
             }
             next_ = p;
         } else {
-            Add("{ ");
+            Add('{');
         }
         for (; i < count; ++i) {
-            if (i > 0) Add(", ");
-            AddFixed<Decimals>(values[i]);
+            Add(i > 0 ? ", " : " ");
+            AddFixed(values[i], decimals);
         }
         Add(" }");
     }
 
     /* The text in double quotes, a backslash before each special character. */
     void AddQuoted(std::string_view text) {
-        if (Measuring()) {
-            missing_ += 2 + 2 * text.size();
-            return;
-        }
         Add('"');
         std::size_t start = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (NeedsEscape(text[i])) {
-                Put(text.data() + start, i - start);
-                Add('\\');
+                Add(std::string_view(text.data() + start, i - start), '\\');
                 start = i;
             }
         }
-        Put(text.data() + start, text.size() - start);
-        Add('"');
+        Add(std::string_view(text.data() + start, text.size() - start), '"');
     }
 
   private:
@@ -199,17 +253,18 @@ class TextBuilder {
     // Any float: a sign, 39 integer digits, the point, six decimals.
     static constexpr std::size_t kLongFixed = 47;
 
-    bool Measuring() const { return end_ == nullptr; }
-    std::size_t Room() const { return static_cast<std::size_t>(end_ - next_); }
-
-    void Put(const char *bytes, std::size_t size) {
-        if (size > Room()) {
-            missing_ += size;
-            return;
-        }
-        if (size != 0) std::memcpy(next_, bytes, size);
-        next_ += size;
+    static std::size_t Length(std::string_view text) { return text.size(); }
+    static std::size_t Length(char) { return 1; }
+    static char *Copy(char *p, std::string_view text) {
+        if (!text.empty()) std::memcpy(p, text.data(), text.size());
+        return p + text.size();
     }
+    static char *Copy(char *p, char c) {
+        *p = c;
+        return p + 1;
+    }
+
+    std::size_t Room() const { return static_cast<std::size_t>(end_ - next_); }
 
     // format(p) writes at most `most` (at most 48) characters at p and returns
     // their end; straight into the block when they fit.
@@ -219,38 +274,23 @@ class TextBuilder {
             return;
         }
         char local[48];
-        Put(local, static_cast<std::size_t>(format(local) - local));
-    }
-
-    // The most characters "%.*f" gives for a value of this magnitude: a
-    // sign, the integer digits (one more when rounding carries: below 9
-    // there is one digit, below 99 two, ...), the point and the decimals.
-    // Non-finite values fall through to the largest count.
-    static std::size_t FixedBound(double magnitude, int decimals) {
-        std::size_t digits = 1;
-        for (double limit = 9; digits < 39 && !(magnitude < limit); limit = limit * 10 + 9)
-            ++digits;
-        return 2 + digits + static_cast<std::size_t>(decimals);
+        Add(std::string_view(local, static_cast<std::size_t>(format(local) - local)));
     }
 
     // The integer road for |value| below 1e9. Scaling a float by 10^2 or
     // 10^6 is exact in a double (24 + 20 bits), so rounding the product to an
     // integer, ties to even, is exactly the C library's rounding of the
     // binary value.
-    template <int Decimals> static char *PutShortFixed(char *p, float value, double magnitude) {
-        constexpr uint64_t kScale = Decimals == 2 ? 100 : 1000000;
-        const uint64_t units = static_cast<uint64_t>(std::nearbyint(magnitude * static_cast<double>(kScale)));
-        const uint32_t fraction = static_cast<uint32_t>(units % kScale);
+    template <int N> static char *PutShortFixed(char *p, float value) {
+        constexpr uint64_t kScale = N == 2 ? 100 : 1000000;
+        const double scaled = std::fabs(static_cast<double>(value)) * static_cast<double>(kScale);
+        const uint64_t units = static_cast<uint64_t>(RoundSmall(scaled));
+        const uint64_t whole = units / kScale;
+        const uint32_t fraction = static_cast<uint32_t>(units - whole * kScale);
         if (std::signbit(value)) *p++ = '-';
-        p = PutDecimal(p, static_cast<uint32_t>(units / kScale));
+        p = PutDecimal(p, static_cast<uint32_t>(whole));
         *p++ = '.';
-        if (Decimals == 6) {
-            std::memcpy(p, kDigitPairs.text + 2 * (fraction / 10000), 2);
-            std::memcpy(p + 2, kDigitPairs.text + 2 * (fraction / 100 % 100), 2);
-            p += 4;
-        }
-        std::memcpy(p, kDigitPairs.text + 2 * (fraction % 100), 2);
-        return p + 2;
+        return N == 6 ? PutSixDigits(p, fraction) : PutPair(p, fraction);
     }
 
     // Magnitudes from 1e9 up, and non-finite values.
@@ -267,14 +307,14 @@ class TextBuilder {
         char text[kLongFixed + 1];
         const int n = std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(value));
         if (n > 0)
-            Put(text,
-                static_cast<std::size_t>(n) < sizeof text ? static_cast<std::size_t>(n) : sizeof text - 1);
+            Add(std::string_view(text, static_cast<std::size_t>(n) < sizeof text ? static_cast<std::size_t>(n)
+                                                                                 : sizeof text - 1));
     }
 
-    char *begin_ = nullptr;
-    char *next_ = nullptr;
-    char *end_ = nullptr;
-    std::size_t missing_ = 0; // measuring: the whole bound; writing: what did not fit
+    char *begin_;
+    char *next_;
+    char *end_;
+    std::size_t missing_ = 0;
 };
 
 } // namespace tl

@@ -28,9 +28,10 @@
 #include "tl_replace.h"
 #include "tl_text.h"
 
-using tl::TextBuilder;
-
 namespace {
+
+using tl::kSixDecimals;
+using tl::kTwoDecimals;
 
 constexpr std::string_view kUndefined = "UNDEFINED";
 constexpr std::string_view kEnd = "\r\n";
@@ -73,35 +74,30 @@ bool ButtonName(const TlConfig &cfg, int32_t source, int32_t index, std::string_
     }
 }
 
-void AddKeyword(TextBuilder &out, std::string_view keyword) {
-    out.Add(keyword);
-    out.Add(" = ");
+template <class Out> void AddKeyword(Out &out, std::string_view keyword) {
+    out.Add(keyword, " = ");
 }
 
 // "KEYWORD = word\r\n"
-void AddWordLine(TextBuilder &out, std::string_view keyword, std::string_view word) {
-    AddKeyword(out, keyword);
-    out.Add(word);
-    out.Add(kEnd);
+template <class Out> void AddWordLine(Out &out, std::string_view keyword, std::string_view word) {
+    out.Add(keyword, " = ", word, kEnd);
 }
 
-void AddQuotedLine(TextBuilder &out, std::string_view keyword, std::string_view text) {
+template <class Out> void AddQuotedLine(Out &out, std::string_view keyword, std::string_view text) {
     AddKeyword(out, keyword);
     out.AddQuoted(text);
     out.Add(kEnd);
 }
 
 // Keywords numbered per game axis: "prefix n suffix = ", n = 1..6.
-void AddAxisKeyword(TextBuilder &out, std::string_view prefix, int axis, std::string_view suffix) {
-    out.Add(prefix);
-    out.Add(static_cast<char>('1' + axis));
-    out.Add(suffix);
-    out.Add(" = ");
+template <class Out>
+void AddAxisKeyword(Out &out, std::string_view prefix, int axis, std::string_view suffix) {
+    out.Add(prefix, static_cast<char>('1' + axis), suffix, " = ");
 }
 
 // ---- Value texts ----------------------------------------------------------
 
-void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig &cfg) {
+template <class Out> void AddMotionMapValue(Out &out, const TlMotionMap &map, const TlConfig &cfg) {
     if (map.source == TL_SOURCE_AXIS) {
         out.Add("AXIS");
         return;
@@ -112,25 +108,22 @@ void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig 
         out.Add(kUndefined);
         return;
     }
-    out.Add("{ ");
-    out.Add(name);
-    out.Add(", ");
-    out.Add(TlFunctionWords[map.function]);
+    out.Add("{ ", name, ", ", TlFunctionWords[map.function]);
     if (map.function != TL_FUNCTION_REPEAT_FEATHERED) {
         out.Add(", ");
-        out.AddFixed<2>(map.percent1);
+        out.AddFixed(map.percent1, kTwoDecimals);
         out.Add(", ");
-        out.AddFixed<2>(map.percent2);
+        out.AddFixed(map.percent2, kTwoDecimals);
     }
     if (map.function == TL_FUNCTION_REPEAT_FEATHERED || map.function == TL_FUNCTION_REPEAT_CONSTANT) {
         out.Add(", ");
-        out.AddFixed<2>(map.rate);
+        out.AddFixed(map.rate, kTwoDecimals);
     }
     out.Add(" }");
 }
 
-void AddMotionMapLine(TextBuilder &out, std::string_view keyword, const TlMotionMap &map,
-                      const TlConfig &cfg) {
+template <class Out>
+void AddMotionMapLine(Out &out, std::string_view keyword, const TlMotionMap &map, const TlConfig &cfg) {
     AddKeyword(out, keyword);
     AddMotionMapValue(out, map, cfg);
     out.Add(kEnd);
@@ -138,20 +131,17 @@ void AddMotionMapLine(TextBuilder &out, std::string_view keyword, const TlMotion
 
 // Button slots know HOLD, SINGLE and REPEAT_CONSTANT; REPEAT_FEATHERED has
 // no slot form and is written UNDEFINED. The keyword is written already.
-void AddButtonMapValue(TextBuilder &out, const TlButtonMap &map, const TlConfig &cfg) {
+template <class Out> void AddButtonMapValue(Out &out, const TlButtonMap &map, const TlConfig &cfg) {
     std::string_view name;
     const bool plain = map.function == TL_FUNCTION_HOLD || map.function == TL_FUNCTION_SINGLE;
     const bool repeat = map.function == TL_FUNCTION_REPEAT_CONSTANT;
     if (!ButtonName(cfg, map.source, map.index, &name) || !(plain || repeat)) {
         out.Add(kUndefined);
     } else {
-        out.Add("{ ");
-        out.Add(name);
-        out.Add(", ");
-        out.Add(TlFunctionWords[map.function]);
+        out.Add("{ ", name, ", ", TlFunctionWords[map.function]);
         if (repeat) {
             out.Add(", ");
-            out.AddFixed<2>(map.rate);
+            out.AddFixed(map.rate, kTwoDecimals);
         }
         out.Add(" }");
     }
@@ -159,21 +149,20 @@ void AddButtonMapValue(TextBuilder &out, const TlButtonMap &map, const TlConfig 
 
 // ---- The general sections ---------------------------------------------------
 
-void AddHeader(TextBuilder &out, std::string_view timeText) {
+template <class Out> void AddHeader(Out &out, std::string_view timeText) {
     out.Add(";\r\n; Kavelin game configuration file\r\n;\r\n; This file created by TlWriteConfigFile on: ");
-    out.Add(timeText);
-    out.Add("\r\n;\r\n\r\n");
+    out.Add(timeText, "\r\n;\r\n\r\n");
 }
 
-void AddVersionPair(TextBuilder &out, std::string_view keyword, int32_t major, int32_t minor) {
+template <class Out> void AddVersionPair(Out &out, std::string_view keyword, int32_t major, int32_t minor) {
     AddKeyword(out, keyword);
     out.AddInt(major);
-    out.Add(".");
+    out.Add('.');
     out.AddInt(minor);
     out.Add(kEnd);
 }
 
-void AddVersionSection(TextBuilder &out, const TlConfig &cfg) {
+template <class Out> void AddVersionSection(Out &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_VERSION "]\r\n");
     AddVersionPair(out, "VERSION", cfg.versionMajor, cfg.versionMinor);
     AddVersionPair(out, "APPLICATION_NUMBER", cfg.applicationNumberMajor, cfg.applicationNumberMinor);
@@ -181,7 +170,7 @@ void AddVersionSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add(kEnd);
 }
 
-void AddIdentificationSection(TextBuilder &out, const TlConfig &cfg) {
+template <class Out> void AddIdentificationSection(Out &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_IDENTIFICATION "]\r\n");
     AddQuotedLine(out, "APPLICATION_NAME", tl::FieldText(cfg.applicationName));
     AddWordLine(out, "OWNER", WordOf(TlOwnerWords, 3, cfg.owner));
@@ -193,7 +182,8 @@ void AddIdentificationSection(TextBuilder &out, const TlConfig &cfg) {
 }
 
 // "KEYWORD = { "a", "b" }" on one line.
-void AddInlineList(TextBuilder &out, std::string_view keyword, int32_t count, char *const *items) {
+template <class Out>
+void AddInlineList(Out &out, std::string_view keyword, int32_t count, char *const *items) {
     AddKeyword(out, keyword);
     out.Add("{");
     const int32_t n = Usable(count, items);
@@ -205,7 +195,7 @@ void AddInlineList(TextBuilder &out, std::string_view keyword, int32_t count, ch
 }
 
 // Two strings per line.
-void AddCopyFiles(TextBuilder &out, const TlConfig &cfg) {
+template <class Out> void AddCopyFiles(Out &out, const TlConfig &cfg) {
     out.Add("COPY_FILES =\r\n   {");
     const int32_t n = Usable(cfg.copyFileCount, cfg.copyFiles);
     for (int32_t i = 0; i < n; ++i) {
@@ -215,7 +205,7 @@ void AddCopyFiles(TextBuilder &out, const TlConfig &cfg) {
     out.Add("\r\n   }\r\n\r\n");
 }
 
-void AddCustom(TextBuilder &out, const TlConfig &cfg) {
+template <class Out> void AddCustom(Out &out, const TlConfig &cfg) {
     out.Add("CUSTOM =\r\n   {\r\n");
     const int32_t groups = Usable(cfg.customCount, cfg.custom);
     for (int32_t g = 0; g < groups; ++g) {
@@ -232,7 +222,7 @@ void AddCustom(TextBuilder &out, const TlConfig &cfg) {
 }
 
 // One string per line.
-void AddInstructions(TextBuilder &out, const TlConfig &cfg) {
+template <class Out> void AddInstructions(Out &out, const TlConfig &cfg) {
     out.Add("INSTRUCTIONS =\r\n   {");
     const int32_t n = Usable(cfg.instructionCount, cfg.instructions);
     for (int32_t i = 0; i < n; ++i) {
@@ -242,7 +232,7 @@ void AddInstructions(TextBuilder &out, const TlConfig &cfg) {
     out.Add("\r\n   }\r\n\r\n");
 }
 
-void AddConfigurationSection(TextBuilder &out, const TlConfig &cfg) {
+template <class Out> void AddConfigurationSection(Out &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_CONFIGURATION "]\r\n");
     AddWordLine(out, "HIDE_FILE", cfg.hideFile != 0 ? "TRUE" : "FALSE");
     AddInlineList(out, "EXECUTABLES", cfg.executableCount, cfg.executables);
@@ -253,28 +243,23 @@ void AddConfigurationSection(TextBuilder &out, const TlConfig &cfg) {
     AddInstructions(out, cfg);
 }
 
-void AddFilterLine(TextBuilder &out, int set, int32_t flags) {
-    out.Add("HPFM_");
-    AddKeyword(out, TlSetNames[set]);
-    out.Add("{ ");
-    for (int bit = 0; bit < 5; ++bit) {
-        if (bit > 0) out.Add(", ");
-        out.Add(TlOnOff(flags & (1 << bit)));
-    }
+template <class Out> void AddFilterLine(Out &out, int set, int32_t flags) {
+    out.Add("HPFM_", TlSetNames[set], " = { ", TlOnOff(flags & 1));
+    for (int bit = 1; bit < 5; ++bit)
+        out.Add(", ", TlOnOff(flags & (1 << bit)));
     out.Add(" }\r\n");
     if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER) out.Add(kEnd);
 }
 
 // "\r\n   { NAME, "label", " before each entry's last value.
-void AddButtonEntryStart(TextBuilder &out, int32_t i, std::string_view name, std::string_view label) {
-    out.Add(i > 0 ? ",\r\n   { " : "\r\n   { ");
-    out.Add(name);
-    out.Add(", ");
+template <class Out>
+void AddButtonEntryStart(Out &out, int32_t i, std::string_view name, std::string_view label) {
+    out.Add(i > 0 ? ",\r\n   { " : "\r\n   { ", name, ", ");
     out.AddQuoted(label);
     out.Add(", ");
 }
 
-void AddButtonTables(TextBuilder &out, const TlConfig &cfg) {
+template <class Out> void AddButtonTables(Out &out, const TlConfig &cfg) {
     out.Add("; Button Functions\r\nBUTTON_MASKS =\r\n   {");
     for (int32_t i = 0, n = Usable(cfg.buttonMaskCount, cfg.buttonMasks); i < n; ++i) {
         const TlButtonMask &b = cfg.buttonMasks[i];
@@ -300,7 +285,7 @@ void AddButtonTables(TextBuilder &out, const TlConfig &cfg) {
     out.Add("\r\n   }\r\n\r\n");
 }
 
-void AddTuningSection(TextBuilder &out, const TlConfig &cfg) {
+template <class Out> void AddTuningSection(Out &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_TUNING "]\r\n; Motion Labels\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
         AddAxisKeyword(out, "MOTION_LABEL_", axis, "_POS");
@@ -313,10 +298,10 @@ void AddTuningSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("\r\n; Application Minimum and Maximum values\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
         AddAxisKeyword(out, "APP_MIN_", axis, "");
-        out.AddFixed<2>(cfg.appMin[axis]);
+        out.AddFixed(cfg.appMin[axis], kTwoDecimals);
         out.Add(kEnd);
         AddAxisKeyword(out, "APP_MAX_", axis, "");
-        out.AddFixed<2>(cfg.appMax[axis]);
+        out.AddFixed(cfg.appMax[axis], kTwoDecimals);
         out.Add(kEnd);
     }
     out.Add("\r\n; High Pass Filters\r\n"
@@ -328,7 +313,7 @@ void AddTuningSection(TextBuilder &out, const TlConfig &cfg) {
 
 // ---- Device sections --------------------------------------------------------
 
-void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d) {
+template <class Out> void AddAxisMaps(Out &out, const TlConfig &cfg, int d) {
     // letters holds six letters; a seventh character is never written.
     auto letters = [](const TlAxisMap &map) {
         const std::string_view text = tl::FieldText(map.letters);
@@ -344,7 +329,8 @@ void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d) {
 }
 
 // One copy of the motion maps: positive and negative for each axis.
-void AddMotionMapCopy(TextBuilder &out, const TlConfig &cfg, const TlMotionMap *pos, const char *posSuffix,
+template <class Out>
+void AddMotionMapCopy(Out &out, const TlConfig &cfg, const TlMotionMap *pos, const char *posSuffix,
                       const TlMotionMap *neg, const char *negSuffix) {
     for (int axis = 0; axis < TL_AXES; ++axis) {
         AddAxisKeyword(out, "MOTION_MAP_", axis, posSuffix);
@@ -357,22 +343,20 @@ void AddMotionMapCopy(TextBuilder &out, const TlConfig &cfg, const TlMotionMap *
     out.Add(kEnd);
 }
 
-void AddMotionMaps(TextBuilder &out, const TlConfig &cfg, int d) {
+template <class Out> void AddMotionMaps(Out &out, const TlConfig &cfg, int d) {
     out.Add("; Motion Mapping\r\n");
     AddMotionMapCopy(out, cfg, cfg.motionMapPosDflt[d], "_POS_DFLT", cfg.motionMapNegDflt[d], "_NEG_DFLT");
     AddMotionMapCopy(out, cfg, cfg.motionMapPosUser[d], "_POS_USER", cfg.motionMapNegUser[d], "_NEG_USER");
 }
 
-void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d) {
+template <class Out> void AddButtonMaps(Out &out, const TlConfig &cfg, int d) {
     const int slots = TlButtonSlotCount(d);
     const char *const *slotNames = d == TL_KAVELIN ? TlKavelinButtonNames : TlButtonSlotNames;
     out.Add("; The Button Mappings.\r\n");
     for (int copy = 0; copy < 2; ++copy) {
         const TlButtonMap *maps = copy == 0 ? cfg.buttonDflt[d] : cfg.buttonUser[d];
         for (int slot = 0; slot < slots; ++slot) {
-            out.Add("BUTTON_");
-            out.Add(slotNames[slot]);
-            out.Add(copy == 0 ? "_DFLT = " : "_USER = ");
+            out.Add("BUTTON_", slotNames[slot], copy == 0 ? "_DFLT = " : "_USER = ");
             AddButtonMapValue(out, maps[slot], cfg);
             out.Add(kEnd);
         }
@@ -380,7 +364,7 @@ void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     }
 }
 
-void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d) {
+template <class Out> void AddNullRegions(Out &out, const TlConfig &cfg, int d) {
     out.Add("; Null Regions. { NegMax, NegMin, PosMin, PosMax }\r\n");
     for (int copy = 0; copy < 2; ++copy) {
         const TlNullRegion *regions = copy == 0 ? cfg.nullRegionDflt[d] : cfg.nullRegionUser[d];
@@ -389,26 +373,24 @@ void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d) {
             if (r < TL_AXES) {
                 AddAxisKeyword(out, "NULL_REGION_", r, suffix);
             } else {
-                out.Add("NULL_REGION_BUTTON_CURVE");
-                AddKeyword(out, suffix);
+                out.Add("NULL_REGION_BUTTON_CURVE", suffix, " = ");
             }
             const float values[4] = {regions[r].negMax, regions[r].negMin, regions[r].posMin,
                                      regions[r].posMax};
-            out.AddFixedGroup<2>(values, 4);
+            out.AddFixedGroup(values, 4, kTwoDecimals);
             out.Add(kEnd);
         }
         out.Add(kEnd);
     }
 }
 
-void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d) {
+template <class Out> void AddScalarsAndSensitivity(Out &out, const TlConfig &cfg, int d) {
     out.Add("; Tuning Scalars\r\nTUNING_SCALARS = ");
-    out.AddFixedGroup<2>(cfg.tuningScalars[d], TL_AXES);
+    out.AddFixedGroup(cfg.tuningScalars[d], TL_AXES, kTwoDecimals);
     out.Add("\r\n\r\n; Sensitivity Values\r\n");
     for (int set = 0; set < TL_SETS; ++set) {
-        out.Add("SENS_");
-        AddKeyword(out, TlSetNames[set]);
-        out.AddFixedGroup<2>(cfg.sensitivity[set][d], TL_SENS_VALUES);
+        out.Add("SENS_", TlSetNames[set], " = ");
+        out.AddFixedGroup(cfg.sensitivity[set][d], TL_SENS_VALUES, kTwoDecimals);
         out.Add(kEnd);
         if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER) out.Add(kEnd);
     }
@@ -417,39 +399,35 @@ void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("\r\n\r\n");
 }
 
-void AddCurves(TextBuilder &out, const TlConfig &cfg, int d) {
+template <class Out> void AddCurves(Out &out, const TlConfig &cfg, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
         if (cfg.curveControlValid[d][c] != 1) continue;
-        out.Add(TlCurveNames[c]);
-        out.Add("_CP =\r\n   {");
+        out.Add(TlCurveNames[c], "_CP =\r\n   {");
         const TlCurveControl &control = cfg.curveControl[d][c];
         for (int row = 0; row < TL_CP_ROWS; ++row) {
             const float values[TL_CP_COLUMNS] = {control.column[0][row], control.column[1][row],
                                                  control.column[2][row], control.column[3][row],
                                                  control.column[4][row]};
             out.Add(row > 0 ? ",\r\n   " : "\r\n   ");
-            out.AddFixedGroup<6>(values, TL_CP_COLUMNS);
+            out.AddFixedGroup(values, TL_CP_COLUMNS, kSixDecimals);
         }
         out.Add("\r\n   }\r\n\r\n");
     }
     for (int c = 0; c < TL_CURVES; ++c) {
         if (cfg.curveGiven[d][c] != 1) continue;
         const TlCurve &curve = cfg.curve[d][c];
-        out.Add(TlCurveNames[c]);
-        out.Add(" =\r\n   {");
+        out.Add(TlCurveNames[c], " =\r\n   {");
         for (int32_t p = 0, n = Usable(curve.pointCount, curve.points); p < n; ++p) {
             const float values[2] = {curve.points[p].x, curve.points[p].y};
             out.Add(p > 0 ? ",\r\n   " : "\r\n   ");
-            out.AddFixedGroup<6>(values, 2);
+            out.AddFixedGroup(values, 2, kSixDecimals);
         }
         out.Add("\r\n   }\r\n\r\n");
     }
 }
 
-void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d) {
-    out.Add("[");
-    out.Add(TlDeviceNames[d]);
-    out.Add("]\r\n");
+template <class Out> void AddDeviceSection(Out &out, const TlConfig &cfg, int d) {
+    out.Add("[", TlDeviceNames[d], "]\r\n");
     AddAxisMaps(out, cfg, d);
     AddMotionMaps(out, cfg, d);
     AddButtonMaps(out, cfg, d);
@@ -514,7 +492,7 @@ TimeText LocalTimeText() {
     return time;
 }
 
-void AddConfigText(TextBuilder &out, const TlConfig &cfg, std::string_view time) {
+template <class Out> void AddConfigText(Out &out, const TlConfig &cfg, std::string_view time) {
     AddHeader(out, time);
     AddVersionSection(out, cfg);
     AddIdentificationSection(out, cfg);
@@ -531,7 +509,7 @@ void AddConfigText(TextBuilder &out, const TlConfig &cfg, std::string_view time)
 class BuiltText {
   public:
     template <class AddText> explicit BuiltText(AddText addText) {
-        tl::TextBuilder measure;
+        tl::TextMeasure measure;
         addText(measure);
         const std::size_t bound = measure.Size();
         block_ = static_cast<char *>(tl::Malloc(bound > 0 ? bound : 1));
@@ -563,7 +541,7 @@ class BuiltText {
 
 // What AddConfigText writes for cfg, with the time taken once for both passes.
 auto ConfigText(const TlConfig &cfg) {
-    return [&cfg, time = LocalTimeText()](TextBuilder &out) {
+    return [&cfg, time = LocalTimeText()](auto &out) {
         AddConfigText(out, cfg, std::string_view(time.text, time.size));
     };
 }
@@ -591,12 +569,12 @@ int TlWriteConfigStream(const TlConfig *cfg, FILE *file) {
 
 int TlWriteQuoted(const char *text, FILE *file) {
     if (file == nullptr) return TL_WRITE_FAILED;
-    return BuiltText([text](TextBuilder &out) { out.AddQuoted(TextOrEmpty(text)); }).WriteTo(file);
+    return BuiltText([text](auto &out) { out.AddQuoted(TextOrEmpty(text)); }).WriteTo(file);
 }
 
 int TlFormatMotionMap(FILE *file, const char *keyword, const TlMotionMap *map, const TlConfig *cfg) {
     if (file == nullptr || keyword == nullptr || map == nullptr || cfg == nullptr) return TL_WRITE_FAILED;
-    return BuiltText([=](TextBuilder &out) { AddMotionMapLine(out, keyword, *map, *cfg); }).WriteTo(file);
+    return BuiltText([=](auto &out) { AddMotionMapLine(out, keyword, *map, *cfg); }).WriteTo(file);
 }
 
 const char *TlOnOff(int flag) {

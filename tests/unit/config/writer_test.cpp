@@ -42,9 +42,9 @@ TEST(WriterNumbers, FixedTextsMatchPrintf) {
             char text[64];
             tl::TextBuilder out(text, sizeof text);
             if (decimals == 2)
-                out.AddFixed<2>(static_cast<float>(value));
+                out.AddFixed(static_cast<float>(value), tl::kTwoDecimals);
             else
-                out.AddFixed<6>(static_cast<float>(value));
+                out.AddFixed(static_cast<float>(value), tl::kSixDecimals);
             char expected[512];
             std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
             ASSERT_EQ(std::string(text, out.Size()), expected) << std::hexfloat << value;
