@@ -118,8 +118,12 @@ bool ReplaceFileBytesImpl(const char *requested, const char *bytes, std::size_t 
     }
 
     // A rename would replace a read-only file too; refuse, as the editor
-    // must not override the protection (and as Windows refuses).
-    if (exists && access(target.c_str(), W_OK) != 0) return false;
+    // must not override the protection (and as Windows refuses). The owner's
+    // write bit answers for the owner (an ACL keeps it as the owner's entry)
+    // and saves a path lookup; anyone else asks access().
+    if (exists && !(existing.st_uid == getuid() && (existing.st_mode & S_IWUSR) != 0) &&
+        access(target.c_str(), W_OK) != 0)
+        return false;
 
     std::string temporary;
     int fd = -1;
