@@ -1,12 +1,9 @@
-/* Internal to the library: the texts of the writer.
+/* Internal to the library: the text builder of the writer.
  *
- * A text is built twice by the same code, a template over where the pieces
- * go. TextMeasure adds up how long the text can be: the exact length of
- * every piece of plain text, and for numbers and quoted strings the most
- * characters they can take. TextBuilder then writes into one block of that
- * size. Every piece is checked against the room left, so a text that would
- * not fit (the record changed between the two passes) is cut short and
- * reported, never written past the block.
+ * Writes a text into a block it is given, every piece checked against the
+ * room left: a piece that does not fit is counted, not written, so that a
+ * text cut short is reported (Complete() is false) and Size() tells the
+ * length the whole text needs. A builder given no block at all only counts.
  *
  * Floats below 1e9 take an exact integer road; larger ones go through
  * std::to_chars, which gives the same bytes as the C library's "%.2f" and
@@ -122,50 +119,13 @@ inline char *PutDecimal(char *p, uint32_t value) {
     return end;
 }
 
-/* The most characters "%.*f" gives for a float of this magnitude: a sign,
- * the integer digits (one more when rounding carries: below 9 there is one
- * digit, below 99 two, ...), the point and the decimals. Non-finite values
- * get the largest count, 39 digits, more than any spelling of them takes. */
-inline std::size_t FixedBound(float value, int decimals) {
-    const double magnitude = std::fabs(static_cast<double>(value));
-    if (magnitude < 9) return 3 + static_cast<std::size_t>(decimals);
-    std::size_t digits = 1;
-    for (double limit = 9; digits < 39 && !(magnitude < limit); limit = limit * 10 + 9)
-        ++digits;
-    return 2 + digits + static_cast<std::size_t>(decimals);
-}
-
-/* Counts the most a text can take; the same calls as TextBuilder. */
-class TextMeasure {
-  public:
-    std::size_t Size() const { return size_; }
-
-    template <class... Pieces> void Add(const Pieces &...pieces) { size_ += (Length(pieces) + ...); }
-    void AddInt(int32_t) { size_ += 11; }
-    void AddHex(uint32_t) { size_ += 8; }
-    template <int N> void AddFixed(float value, Decimals<N>) { size_ += FixedBound(value, N); }
-    template <int N> void AddFixedGroup(const float *values, int count, Decimals<N>) {
-        size_ += 3; // "{" and " }"
-        for (int i = 0; i < count; ++i)
-            size_ += (i > 0 ? 2 : 1) + FixedBound(values[i], N);
-    }
-    void AddQuoted(std::string_view text) { size_ += 2 + 2 * text.size(); }
-
-  private:
-    static std::size_t Length(std::string_view text) { return text.size(); }
-    static std::size_t Length(char) { return 1; }
-
-    std::size_t size_ = 0;
-};
-
-/* Writes a text into a block it is given. */
 class TextBuilder {
   public:
     TextBuilder(char *block, std::size_t capacity) : begin_(block), next_(block), end_(block + capacity) {}
     TextBuilder(const TextBuilder &) = delete;
     TextBuilder &operator=(const TextBuilder &) = delete;
 
-    /* The bytes written, and those that did not fit. */
+    /* The bytes written and those that did not fit: the whole text's length. */
     std::size_t Size() const { return static_cast<std::size_t>(next_ - begin_) + missing_; }
 
     /* True when every piece fitted. */

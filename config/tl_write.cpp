@@ -25,6 +25,7 @@
 #include "tl_alloc.h"
 #include "tl_api.h"
 #include "tl_defs.h"
+#include "tl_estimate.h"
 #include "tl_replace.h"
 #include "tl_text.h"
 
@@ -32,6 +33,7 @@ namespace {
 
 using tl::kSixDecimals;
 using tl::kTwoDecimals;
+using tl::TextBuilder;
 
 constexpr std::string_view kUndefined = "UNDEFINED";
 constexpr std::string_view kEnd = "\r\n";
@@ -74,30 +76,29 @@ bool ButtonName(const TlConfig &cfg, int32_t source, int32_t index, std::string_
     }
 }
 
-template <class Out> void AddKeyword(Out &out, std::string_view keyword) {
+void AddKeyword(TextBuilder &out, std::string_view keyword) {
     out.Add(keyword, " = ");
 }
 
 // "KEYWORD = word\r\n"
-template <class Out> void AddWordLine(Out &out, std::string_view keyword, std::string_view word) {
+void AddWordLine(TextBuilder &out, std::string_view keyword, std::string_view word) {
     out.Add(keyword, " = ", word, kEnd);
 }
 
-template <class Out> void AddQuotedLine(Out &out, std::string_view keyword, std::string_view text) {
+void AddQuotedLine(TextBuilder &out, std::string_view keyword, std::string_view text) {
     AddKeyword(out, keyword);
     out.AddQuoted(text);
     out.Add(kEnd);
 }
 
 // Keywords numbered per game axis: "prefix n suffix = ", n = 1..6.
-template <class Out>
-void AddAxisKeyword(Out &out, std::string_view prefix, int axis, std::string_view suffix) {
+void AddAxisKeyword(TextBuilder &out, std::string_view prefix, int axis, std::string_view suffix) {
     out.Add(prefix, static_cast<char>('1' + axis), suffix, " = ");
 }
 
 // ---- Value texts ----------------------------------------------------------
 
-template <class Out> void AddMotionMapValue(Out &out, const TlMotionMap &map, const TlConfig &cfg) {
+void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig &cfg) {
     if (map.source == TL_SOURCE_AXIS) {
         out.Add("AXIS");
         return;
@@ -122,8 +123,8 @@ template <class Out> void AddMotionMapValue(Out &out, const TlMotionMap &map, co
     out.Add(" }");
 }
 
-template <class Out>
-void AddMotionMapLine(Out &out, std::string_view keyword, const TlMotionMap &map, const TlConfig &cfg) {
+void AddMotionMapLine(TextBuilder &out, std::string_view keyword, const TlMotionMap &map,
+                      const TlConfig &cfg) {
     AddKeyword(out, keyword);
     AddMotionMapValue(out, map, cfg);
     out.Add(kEnd);
@@ -131,7 +132,7 @@ void AddMotionMapLine(Out &out, std::string_view keyword, const TlMotionMap &map
 
 // Button slots know HOLD, SINGLE and REPEAT_CONSTANT; REPEAT_FEATHERED has
 // no slot form and is written UNDEFINED. The keyword is written already.
-template <class Out> void AddButtonMapValue(Out &out, const TlButtonMap &map, const TlConfig &cfg) {
+void AddButtonMapValue(TextBuilder &out, const TlButtonMap &map, const TlConfig &cfg) {
     std::string_view name;
     const bool plain = map.function == TL_FUNCTION_HOLD || map.function == TL_FUNCTION_SINGLE;
     const bool repeat = map.function == TL_FUNCTION_REPEAT_CONSTANT;
@@ -149,12 +150,12 @@ template <class Out> void AddButtonMapValue(Out &out, const TlButtonMap &map, co
 
 // ---- The general sections ---------------------------------------------------
 
-template <class Out> void AddHeader(Out &out, std::string_view timeText) {
+void AddHeader(TextBuilder &out, std::string_view timeText) {
     out.Add(";\r\n; Kavelin game configuration file\r\n;\r\n; This file created by TlWriteConfigFile on: ");
     out.Add(timeText, "\r\n;\r\n\r\n");
 }
 
-template <class Out> void AddVersionPair(Out &out, std::string_view keyword, int32_t major, int32_t minor) {
+void AddVersionPair(TextBuilder &out, std::string_view keyword, int32_t major, int32_t minor) {
     AddKeyword(out, keyword);
     out.AddInt(major);
     out.Add('.');
@@ -162,7 +163,7 @@ template <class Out> void AddVersionPair(Out &out, std::string_view keyword, int
     out.Add(kEnd);
 }
 
-template <class Out> void AddVersionSection(Out &out, const TlConfig &cfg) {
+void AddVersionSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_VERSION "]\r\n");
     AddVersionPair(out, "VERSION", cfg.versionMajor, cfg.versionMinor);
     AddVersionPair(out, "APPLICATION_NUMBER", cfg.applicationNumberMajor, cfg.applicationNumberMinor);
@@ -170,7 +171,7 @@ template <class Out> void AddVersionSection(Out &out, const TlConfig &cfg) {
     out.Add(kEnd);
 }
 
-template <class Out> void AddIdentificationSection(Out &out, const TlConfig &cfg) {
+void AddIdentificationSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_IDENTIFICATION "]\r\n");
     AddQuotedLine(out, "APPLICATION_NAME", tl::FieldText(cfg.applicationName));
     AddWordLine(out, "OWNER", WordOf(TlOwnerWords, 3, cfg.owner));
@@ -182,8 +183,7 @@ template <class Out> void AddIdentificationSection(Out &out, const TlConfig &cfg
 }
 
 // "KEYWORD = { "a", "b" }" on one line.
-template <class Out>
-void AddInlineList(Out &out, std::string_view keyword, int32_t count, char *const *items) {
+void AddInlineList(TextBuilder &out, std::string_view keyword, int32_t count, char *const *items) {
     AddKeyword(out, keyword);
     out.Add("{");
     const int32_t n = Usable(count, items);
@@ -195,7 +195,7 @@ void AddInlineList(Out &out, std::string_view keyword, int32_t count, char *cons
 }
 
 // Two strings per line.
-template <class Out> void AddCopyFiles(Out &out, const TlConfig &cfg) {
+void AddCopyFiles(TextBuilder &out, const TlConfig &cfg) {
     out.Add("COPY_FILES =\r\n   {");
     const int32_t n = Usable(cfg.copyFileCount, cfg.copyFiles);
     for (int32_t i = 0; i < n; ++i) {
@@ -205,7 +205,7 @@ template <class Out> void AddCopyFiles(Out &out, const TlConfig &cfg) {
     out.Add("\r\n   }\r\n\r\n");
 }
 
-template <class Out> void AddCustom(Out &out, const TlConfig &cfg) {
+void AddCustom(TextBuilder &out, const TlConfig &cfg) {
     out.Add("CUSTOM =\r\n   {\r\n");
     const int32_t groups = Usable(cfg.customCount, cfg.custom);
     for (int32_t g = 0; g < groups; ++g) {
@@ -222,7 +222,7 @@ template <class Out> void AddCustom(Out &out, const TlConfig &cfg) {
 }
 
 // One string per line.
-template <class Out> void AddInstructions(Out &out, const TlConfig &cfg) {
+void AddInstructions(TextBuilder &out, const TlConfig &cfg) {
     out.Add("INSTRUCTIONS =\r\n   {");
     const int32_t n = Usable(cfg.instructionCount, cfg.instructions);
     for (int32_t i = 0; i < n; ++i) {
@@ -232,7 +232,7 @@ template <class Out> void AddInstructions(Out &out, const TlConfig &cfg) {
     out.Add("\r\n   }\r\n\r\n");
 }
 
-template <class Out> void AddConfigurationSection(Out &out, const TlConfig &cfg) {
+void AddConfigurationSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_CONFIGURATION "]\r\n");
     AddWordLine(out, "HIDE_FILE", cfg.hideFile != 0 ? "TRUE" : "FALSE");
     AddInlineList(out, "EXECUTABLES", cfg.executableCount, cfg.executables);
@@ -243,7 +243,7 @@ template <class Out> void AddConfigurationSection(Out &out, const TlConfig &cfg)
     AddInstructions(out, cfg);
 }
 
-template <class Out> void AddFilterLine(Out &out, int set, int32_t flags) {
+void AddFilterLine(TextBuilder &out, int set, int32_t flags) {
     out.Add("HPFM_", TlSetNames[set], " = { ", TlOnOff(flags & 1));
     for (int bit = 1; bit < 5; ++bit)
         out.Add(", ", TlOnOff(flags & (1 << bit)));
@@ -252,14 +252,13 @@ template <class Out> void AddFilterLine(Out &out, int set, int32_t flags) {
 }
 
 // "\r\n   { NAME, "label", " before each entry's last value.
-template <class Out>
-void AddButtonEntryStart(Out &out, int32_t i, std::string_view name, std::string_view label) {
+void AddButtonEntryStart(TextBuilder &out, int32_t i, std::string_view name, std::string_view label) {
     out.Add(i > 0 ? ",\r\n   { " : "\r\n   { ", name, ", ");
     out.AddQuoted(label);
     out.Add(", ");
 }
 
-template <class Out> void AddButtonTables(Out &out, const TlConfig &cfg) {
+void AddButtonTables(TextBuilder &out, const TlConfig &cfg) {
     out.Add("; Button Functions\r\nBUTTON_MASKS =\r\n   {");
     for (int32_t i = 0, n = Usable(cfg.buttonMaskCount, cfg.buttonMasks); i < n; ++i) {
         const TlButtonMask &b = cfg.buttonMasks[i];
@@ -285,7 +284,7 @@ template <class Out> void AddButtonTables(Out &out, const TlConfig &cfg) {
     out.Add("\r\n   }\r\n\r\n");
 }
 
-template <class Out> void AddTuningSection(Out &out, const TlConfig &cfg) {
+void AddTuningSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_TUNING "]\r\n; Motion Labels\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
         AddAxisKeyword(out, "MOTION_LABEL_", axis, "_POS");
@@ -313,7 +312,7 @@ template <class Out> void AddTuningSection(Out &out, const TlConfig &cfg) {
 
 // ---- Device sections --------------------------------------------------------
 
-template <class Out> void AddAxisMaps(Out &out, const TlConfig &cfg, int d) {
+void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     // letters holds six letters; a seventh character is never written.
     auto letters = [](const TlAxisMap &map) {
         const std::string_view text = tl::FieldText(map.letters);
@@ -329,8 +328,7 @@ template <class Out> void AddAxisMaps(Out &out, const TlConfig &cfg, int d) {
 }
 
 // One copy of the motion maps: positive and negative for each axis.
-template <class Out>
-void AddMotionMapCopy(Out &out, const TlConfig &cfg, const TlMotionMap *pos, const char *posSuffix,
+void AddMotionMapCopy(TextBuilder &out, const TlConfig &cfg, const TlMotionMap *pos, const char *posSuffix,
                       const TlMotionMap *neg, const char *negSuffix) {
     for (int axis = 0; axis < TL_AXES; ++axis) {
         AddAxisKeyword(out, "MOTION_MAP_", axis, posSuffix);
@@ -343,13 +341,13 @@ void AddMotionMapCopy(Out &out, const TlConfig &cfg, const TlMotionMap *pos, con
     out.Add(kEnd);
 }
 
-template <class Out> void AddMotionMaps(Out &out, const TlConfig &cfg, int d) {
+void AddMotionMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Motion Mapping\r\n");
     AddMotionMapCopy(out, cfg, cfg.motionMapPosDflt[d], "_POS_DFLT", cfg.motionMapNegDflt[d], "_NEG_DFLT");
     AddMotionMapCopy(out, cfg, cfg.motionMapPosUser[d], "_POS_USER", cfg.motionMapNegUser[d], "_NEG_USER");
 }
 
-template <class Out> void AddButtonMaps(Out &out, const TlConfig &cfg, int d) {
+void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     const int slots = TlButtonSlotCount(d);
     const char *const *slotNames = d == TL_KAVELIN ? TlKavelinButtonNames : TlButtonSlotNames;
     out.Add("; The Button Mappings.\r\n");
@@ -364,7 +362,7 @@ template <class Out> void AddButtonMaps(Out &out, const TlConfig &cfg, int d) {
     }
 }
 
-template <class Out> void AddNullRegions(Out &out, const TlConfig &cfg, int d) {
+void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Null Regions. { NegMax, NegMin, PosMin, PosMax }\r\n");
     for (int copy = 0; copy < 2; ++copy) {
         const TlNullRegion *regions = copy == 0 ? cfg.nullRegionDflt[d] : cfg.nullRegionUser[d];
@@ -384,7 +382,7 @@ template <class Out> void AddNullRegions(Out &out, const TlConfig &cfg, int d) {
     }
 }
 
-template <class Out> void AddScalarsAndSensitivity(Out &out, const TlConfig &cfg, int d) {
+void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Tuning Scalars\r\nTUNING_SCALARS = ");
     out.AddFixedGroup(cfg.tuningScalars[d], TL_AXES, kTwoDecimals);
     out.Add("\r\n\r\n; Sensitivity Values\r\n");
@@ -399,7 +397,7 @@ template <class Out> void AddScalarsAndSensitivity(Out &out, const TlConfig &cfg
     out.Add("\r\n\r\n");
 }
 
-template <class Out> void AddCurves(Out &out, const TlConfig &cfg, int d) {
+void AddCurves(TextBuilder &out, const TlConfig &cfg, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
         if (cfg.curveControlValid[d][c] != 1) continue;
         out.Add(TlCurveNames[c], "_CP =\r\n   {");
@@ -426,7 +424,7 @@ template <class Out> void AddCurves(Out &out, const TlConfig &cfg, int d) {
     }
 }
 
-template <class Out> void AddDeviceSection(Out &out, const TlConfig &cfg, int d) {
+void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("[", TlDeviceNames[d], "]\r\n");
     AddAxisMaps(out, cfg, d);
     AddMotionMaps(out, cfg, d);
@@ -492,7 +490,7 @@ TimeText LocalTimeText() {
     return time;
 }
 
-template <class Out> void AddConfigText(Out &out, const TlConfig &cfg, std::string_view time) {
+void AddConfigText(TextBuilder &out, const TlConfig &cfg, std::string_view time) {
     AddHeader(out, time);
     AddVersionSection(out, cfg);
     AddIdentificationSection(out, cfg);
@@ -503,23 +501,25 @@ template <class Out> void AddConfigText(Out &out, const TlConfig &cfg, std::stri
     }
 }
 
-// A whole text in one block of memory: a measuring pass over the code that
-// writes it sizes the block, a second pass writes it. Not built when memory
-// ran out, or when the text did not fit its measure.
+// A whole text in one block of memory. The block takes the size estimated
+// for the text; should the text not fit (or no estimate be given), the pass
+// that fell short has counted the exact length, and a second pass writes
+// into a block of that size. Not built when memory ran out, or when the
+// text did not fit even its own length (the record changed meanwhile).
 class BuiltText {
   public:
-    template <class AddText> explicit BuiltText(AddText addText) {
-        tl::TextMeasure measure;
-        addText(measure);
-        const std::size_t bound = measure.Size();
-        block_ = static_cast<char *>(tl::Malloc(bound > 0 ? bound : 1));
-        if (block_ == nullptr) return;
-        tl::TextBuilder out(block_, bound);
-        addText(out);
-        size_ = out.Size();
-        if (!out.Complete()) {
+    template <class AddText> BuiltText(std::size_t estimate, AddText addText) {
+        std::size_t capacity = estimate;
+        for (int pass = 0; pass < 2; ++pass) {
+            block_ = capacity > 0 ? static_cast<char *>(tl::Malloc(capacity)) : nullptr;
+            if (capacity > 0 && block_ == nullptr) return;
+            TextBuilder out(block_, capacity);
+            addText(out);
+            size_ = out.Size();
+            if (out.Complete() && block_ != nullptr) return;
             std::free(block_);
             block_ = nullptr;
+            capacity = size_;
         }
     }
     ~BuiltText() { std::free(block_); }
@@ -539,9 +539,9 @@ class BuiltText {
     std::size_t size_ = 0;
 };
 
-// What AddConfigText writes for cfg, with the time taken once for both passes.
+// What AddConfigText writes for cfg, with the time taken once for every pass.
 auto ConfigText(const TlConfig &cfg) {
-    return [&cfg, time = LocalTimeText()](auto &out) {
+    return [&cfg, time = LocalTimeText()](TextBuilder &out) {
         AddConfigText(out, cfg, std::string_view(time.text, time.size));
     };
 }
@@ -552,7 +552,7 @@ int TlWriteConfigFile(const TlConfig *cfg, const char *path) {
     if (cfg == nullptr) return TL_WRITE_NULL_RECORD;
     if (cfg->versionMajor < 5) return TL_WRITE_OLD_VERSION;
     if (path == nullptr) return TL_WRITE_FAILED;
-    const BuiltText text(ConfigText(*cfg));
+    const BuiltText text(tl::EstimateConfigTextSize(*cfg), ConfigText(*cfg));
     if (!text.Built()) return TL_WRITE_FAILED;
     return tl::ReplaceFileBytes(path, text.Data(), text.Size()) ? TL_WRITE_OK : TL_WRITE_FAILED;
 }
@@ -561,7 +561,7 @@ int TlWriteConfigStream(const TlConfig *cfg, FILE *file) {
     if (cfg == nullptr) return TL_WRITE_NULL_RECORD;
     if (cfg->versionMajor < 5) return TL_WRITE_OLD_VERSION;
     if (file == nullptr) return TL_WRITE_FAILED;
-    const BuiltText text(ConfigText(*cfg));
+    const BuiltText text(tl::EstimateConfigTextSize(*cfg), ConfigText(*cfg));
     // Flush so that a failure to store the bytes is reported here, not lost.
     if (text.WriteTo(file) != TL_WRITE_OK || std::fflush(file) != 0) return TL_WRITE_FAILED;
     return TL_WRITE_OK;
@@ -569,12 +569,13 @@ int TlWriteConfigStream(const TlConfig *cfg, FILE *file) {
 
 int TlWriteQuoted(const char *text, FILE *file) {
     if (file == nullptr) return TL_WRITE_FAILED;
-    return BuiltText([text](auto &out) { out.AddQuoted(TextOrEmpty(text)); }).WriteTo(file);
+    const std::string_view value = TextOrEmpty(text);
+    return BuiltText(2 + 2 * value.size(), [value](TextBuilder &out) { out.AddQuoted(value); }).WriteTo(file);
 }
 
 int TlFormatMotionMap(FILE *file, const char *keyword, const TlMotionMap *map, const TlConfig *cfg) {
     if (file == nullptr || keyword == nullptr || map == nullptr || cfg == nullptr) return TL_WRITE_FAILED;
-    return BuiltText([=](auto &out) { AddMotionMapLine(out, keyword, *map, *cfg); }).WriteTo(file);
+    return BuiltText(0, [=](TextBuilder &out) { AddMotionMapLine(out, keyword, *map, *cfg); }).WriteTo(file);
 }
 
 const char *TlOnOff(int flag) {

@@ -2,7 +2,8 @@
 // and of samples/: each file is read and written again, and the written
 // text, as its size and a 64-bit FNV-1a digest, must stay as
 // tests/data/written-digests.txt holds it. A change to any written byte
-// shows here as the line of the file it changed.
+// shows here as the line of the file it changed. The writer's estimate of
+// its block covers every one of these texts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 
 #include "test_support.h"
 #include "tl_api.h"
+#include "tl_estimate.h"
 
 namespace {
 
@@ -36,6 +38,7 @@ void AddLines(const fs::path &root, const std::string &folder, std::vector<std::
         kcgtest::Record r;
         TlReadConfigFile(&r.cfg, entry.path().string().c_str());
         const std::string text = kcgtest::WrittenText(r.cfg);
+        EXPECT_GE(tl::EstimateConfigTextSize(r.cfg), text.size()) << name;
         lines->push_back(
             name + (text.empty() ? " not written" : " " + std::to_string(text.size()) + " " + Digest(text)));
     }
