@@ -1,4 +1,5 @@
-/* Internal to the library: the heap calls of the reader and the scanner.
+/* Internal to the library: the heap calls of the reader, the scanner and
+ * the writer's text block.
  *
  * They are malloc, calloc and realloc with one seam for tests: while
  * tl::gAllocationsUntilFailure is not negative it counts allocations down,

@@ -244,7 +244,7 @@ class TextBuilder {
     template <int N> static char *PutShortFixed(char *p, float value) {
         constexpr uint64_t kScale = N == 2 ? 100 : 1000000;
         const double scaled = std::fabs(static_cast<double>(value)) * static_cast<double>(kScale);
-        const uint64_t units = static_cast<uint64_t>(RoundSmall(scaled));
+        const uint64_t units = static_cast<uint64_t>(static_cast<int64_t>(RoundSmall(scaled)));
         const uint64_t whole = units / kScale;
         const uint32_t fraction = static_cast<uint32_t>(units - whole * kScale);
         // The sign without a branch: half the values of a curve table are

@@ -1,6 +1,7 @@
 // The writer: a TlConfig as a KCG text in the canonical layout, CR LF line
-// ends on every platform. The whole text is built in memory and written at
-// once; a file is replaced only after a complete write (tl_replace).
+// ends on every platform. The whole text is built in one block of memory,
+// sized up front from the record (tl_estimate), and written with one call;
+// a file is replaced only after a complete write (tl_replace).
 //
 // Values the layout cannot express are written as the word UNDEFINED, so
 // that nothing is read outside the record and the file stays readable:
