@@ -41,6 +41,39 @@ constexpr std::string_view kEnd = "\r\n";
 
 // ---- Small pieces -------------------------------------------------------
 
+// A word table of tl_defs as views, each length counted once rather than at
+// every use.
+template <std::size_t N> class Words {
+  public:
+    explicit Words(const char *const (&table)[N]) {
+        for (std::size_t i = 0; i < N; ++i)
+            words_[i] = table[i];
+    }
+    std::string_view operator[](int i) const { return words_[i]; }
+
+  private:
+    std::string_view words_[N];
+};
+
+// Made on first use, so that no order of static initialisation matters.
+struct WordViews {
+    Words<TL_SETS> sets{TlSetNames};
+    Words<TL_CURVES> curves{TlCurveNames};
+    Words<TL_DEVICES> devices{TlDeviceNames};
+    Words<4> functions{TlFunctionWords};
+    Words<TL_KAVELIN_BUTTONS> kavelinButtons{TlKavelinButtonNames};
+    Words<TL_BUTTON_SLOTS> buttonSlots{TlButtonSlotNames};
+};
+
+const WordViews &Views() {
+    static const WordViews views;
+    return views;
+}
+
+constexpr std::string_view OnOff(int32_t flag) {
+    return flag != 0 ? "ON" : "OFF";
+}
+
 std::string_view WordOf(const char *const *table, int count, int32_t value) {
     return value >= 0 && value < count ? std::string_view(table[value]) : kUndefined;
 }
@@ -110,7 +143,7 @@ void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig 
         out.Add(kUndefined);
         return;
     }
-    out.Add("{ ", name, ", ", TlFunctionWords[map.function]);
+    out.Add("{ ", name, ", ", Views().functions[map.function]);
     if (map.function != TL_FUNCTION_REPEAT_FEATHERED) {
         out.Add(", ");
         out.AddFixed(map.percent1, kTwoDecimals);
@@ -140,7 +173,7 @@ void AddButtonMapValue(TextBuilder &out, const TlButtonMap &map, const TlConfig 
     if (!ButtonName(cfg, map.source, map.index, &name) || !(plain || repeat)) {
         out.Add(kUndefined);
     } else {
-        out.Add("{ ", name, ", ", TlFunctionWords[map.function]);
+        out.Add("{ ", name, ", ", Views().functions[map.function]);
         if (repeat) {
             out.Add(", ");
             out.AddFixed(map.rate, kTwoDecimals);
@@ -245,9 +278,9 @@ void AddConfigurationSection(TextBuilder &out, const TlConfig &cfg) {
 }
 
 void AddFilterLine(TextBuilder &out, int set, int32_t flags) {
-    out.Add("HPFM_", TlSetNames[set], " = { ", TlOnOff(flags & 1));
+    out.Add("HPFM_", Views().sets[set], " = { ", OnOff(flags & 1));
     for (int bit = 1; bit < 5; ++bit)
-        out.Add(", ", TlOnOff(flags & (1 << bit)));
+        out.Add(", ", OnOff(flags & (1 << bit)));
     out.Add(" }\r\n");
     if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER) out.Add(kEnd);
 }
@@ -329,8 +362,8 @@ void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d) {
 }
 
 // One copy of the motion maps: positive and negative for each axis.
-void AddMotionMapCopy(TextBuilder &out, const TlConfig &cfg, const TlMotionMap *pos, const char *posSuffix,
-                      const TlMotionMap *neg, const char *negSuffix) {
+void AddMotionMapCopy(TextBuilder &out, const TlConfig &cfg, const TlMotionMap *pos,
+                      std::string_view posSuffix, const TlMotionMap *neg, std::string_view negSuffix) {
     for (int axis = 0; axis < TL_AXES; ++axis) {
         AddAxisKeyword(out, "MOTION_MAP_", axis, posSuffix);
         AddMotionMapValue(out, pos[axis], cfg);
@@ -350,12 +383,14 @@ void AddMotionMaps(TextBuilder &out, const TlConfig &cfg, int d) {
 
 void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     const int slots = TlButtonSlotCount(d);
-    const char *const *slotNames = d == TL_KAVELIN ? TlKavelinButtonNames : TlButtonSlotNames;
+
     out.Add("; The Button Mappings.\r\n");
     for (int copy = 0; copy < 2; ++copy) {
         const TlButtonMap *maps = copy == 0 ? cfg.buttonDflt[d] : cfg.buttonUser[d];
         for (int slot = 0; slot < slots; ++slot) {
-            out.Add("BUTTON_", slotNames[slot], copy == 0 ? "_DFLT = " : "_USER = ");
+            const std::string_view name =
+                d == TL_KAVELIN ? Views().kavelinButtons[slot] : Views().buttonSlots[slot];
+            out.Add("BUTTON_", name, copy == 0 ? "_DFLT = " : "_USER = ");
             AddButtonMapValue(out, maps[slot], cfg);
             out.Add(kEnd);
         }
@@ -367,7 +402,7 @@ void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Null Regions. { NegMax, NegMin, PosMin, PosMax }\r\n");
     for (int copy = 0; copy < 2; ++copy) {
         const TlNullRegion *regions = copy == 0 ? cfg.nullRegionDflt[d] : cfg.nullRegionUser[d];
-        const char *suffix = copy == 0 ? "_DFLT" : "_USER";
+        const std::string_view suffix = copy == 0 ? "_DFLT" : "_USER";
         for (int r = 0; r < TL_NULL_REGIONS; ++r) {
             if (r < TL_AXES) {
                 AddAxisKeyword(out, "NULL_REGION_", r, suffix);
@@ -388,7 +423,7 @@ void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d) {
     out.AddFixedGroup(cfg.tuningScalars[d], TL_AXES, kTwoDecimals);
     out.Add("\r\n\r\n; Sensitivity Values\r\n");
     for (int set = 0; set < TL_SETS; ++set) {
-        out.Add("SENS_", TlSetNames[set], " = ");
+        out.Add("SENS_", Views().sets[set], " = ");
         out.AddFixedGroup(cfg.sensitivity[set][d], TL_SENS_VALUES, kTwoDecimals);
         out.Add(kEnd);
         if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER) out.Add(kEnd);
@@ -401,7 +436,7 @@ void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d) {
 void AddCurves(TextBuilder &out, const TlConfig &cfg, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
         if (cfg.curveControlValid[d][c] != 1) continue;
-        out.Add(TlCurveNames[c], "_CP =\r\n   {");
+        out.Add(Views().curves[c], "_CP =\r\n   {");
         const TlCurveControl &control = cfg.curveControl[d][c];
         for (int row = 0; row < TL_CP_ROWS; ++row) {
             const float values[TL_CP_COLUMNS] = {control.column[0][row], control.column[1][row],
@@ -415,7 +450,7 @@ void AddCurves(TextBuilder &out, const TlConfig &cfg, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
         if (cfg.curveGiven[d][c] != 1) continue;
         const TlCurve &curve = cfg.curve[d][c];
-        out.Add(TlCurveNames[c], " =\r\n   {");
+        out.Add(Views().curves[c], " =\r\n   {");
         for (int32_t p = 0, n = Usable(curve.pointCount, curve.points); p < n; ++p) {
             const float values[2] = {curve.points[p].x, curve.points[p].y};
             out.Add(p > 0 ? ",\r\n   " : "\r\n   ");
@@ -426,7 +461,7 @@ void AddCurves(TextBuilder &out, const TlConfig &cfg, int d) {
 }
 
 void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d) {
-    out.Add("[", TlDeviceNames[d], "]\r\n");
+    out.Add("[", Views().devices[d], "]\r\n");
     AddAxisMaps(out, cfg, d);
     AddMotionMaps(out, cfg, d);
     AddButtonMaps(out, cfg, d);
