@@ -40,7 +40,9 @@ uint64_t NameSeed(int attempt) {
 std::string TemporaryName(const std::string &target, int attempt) {
     static const char kHex[] = "0123456789abcdef";
     uint64_t seed = NameSeed(attempt);
-    std::string name = target;
+    std::string name;
+    name.reserve(target.size() + 8);
+    name += target;
     name += ".~";
     for (int i = 0; i < 6; ++i) {
         name += kHex[seed & 0xF];
