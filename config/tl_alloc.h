@@ -1,4 +1,5 @@
-/* Internal to the library: the heap calls of the reader.
+/* Internal to the library: the heap calls of the reader and of the writer's
+ * text block.
  *
  * They are malloc, calloc and realloc with one seam for tests: while
  * tl::gAllocationsUntilFailure is not negative it counts allocations down,

@@ -40,7 +40,9 @@ uint64_t NameSeed(int attempt) {
 std::string TemporaryName(const std::string &target, int attempt) {
     static const char kHex[] = "0123456789abcdef";
     uint64_t seed = NameSeed(attempt);
-    std::string name = target;
+    std::string name;
+    name.reserve(target.size() + 8);
+    name += target;
     name += ".~";
     for (int i = 0; i < 6; ++i) {
         name += kHex[seed & 0xF];
@@ -101,29 +103,29 @@ bool WriteAll(int fd, const char *bytes, std::size_t size) {
     return true;
 }
 
-// The file a symbolic link names, so that saving through a link updates
-// the linked file rather than turning the link into a plain file.
-std::string ResolveLink(const char *path) {
-    struct stat info;
-    if (lstat(path, &info) == 0 && S_ISLNK(info.st_mode)) {
-        char *resolved = realpath(path, nullptr);
-        if (resolved != nullptr) {
-            std::string target = resolved;
+bool ReplaceFileBytesImpl(const char *requested, const char *bytes, std::size_t size) {
+    // What stands at the path, seen without following a link: one call for
+    // the common case of a plain file or none. Through a symbolic link the
+    // linked file is the target, so that saving updates it rather than
+    // turning the link into a plain file.
+    struct stat existing;
+    bool exists = lstat(requested, &existing) == 0;
+    std::string target = requested;
+    if (exists && S_ISLNK(existing.st_mode)) {
+        if (char *resolved = realpath(requested, nullptr)) {
+            target = resolved;
             std::free(resolved);
-            return target;
         }
+        exists = stat(target.c_str(), &existing) == 0;
     }
-    return path;
-}
-
-bool ReplaceFileBytesImpl(const std::string &requested, const char *bytes, std::size_t size) {
-    const std::string target = ResolveLink(requested.c_str());
 
     // A rename would replace a read-only file too; refuse, as the editor
-    // must not override the protection (and as Windows refuses).
-    struct stat existing;
-    const bool exists = stat(target.c_str(), &existing) == 0;
-    if (exists && access(target.c_str(), W_OK) != 0) return false;
+    // must not override the protection (and as Windows refuses). The owner's
+    // write bit answers for the owner (an ACL keeps it as the owner's entry)
+    // and saves a path lookup; anyone else asks access().
+    if (exists && !(existing.st_uid == getuid() && (existing.st_mode & S_IWUSR) != 0) &&
+        access(target.c_str(), W_OK) != 0)
+        return false;
 
     std::string temporary;
     int fd = -1;

@@ -1,6 +1,7 @@
 // The writer: a TlConfig as a KCG text in the canonical layout, CR LF line
-// ends on every platform. The whole text is built in memory and written at
-// once; a file is replaced only after a complete write (tl_replace).
+// ends on every platform. The whole text is built in one block of memory,
+// sized up front from the record (tl_estimate), and written with one call;
+// a file is replaced only after a complete write (tl_replace).
 //
 // Values the layout cannot express are written as the word UNDEFINED, so
 // that nothing is read outside the record and the file stays readable:
@@ -14,25 +15,64 @@
 // A list whose count is negative or whose array is null is written empty; a
 // null string in a list is written as "". Fixed-size texts are read no
 // further than their capacity, terminated or not.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
-#include <string>
 #include <string_view>
 
+#include "tl_alloc.h"
 #include "tl_api.h"
 #include "tl_defs.h"
+#include "tl_estimate.h"
 #include "tl_replace.h"
 #include "tl_text.h"
 
-using tl::TextBuilder;
-
 namespace {
+
+using tl::kSixDecimals;
+using tl::kTwoDecimals;
+using tl::TextBuilder;
 
 constexpr std::string_view kUndefined = "UNDEFINED";
 constexpr std::string_view kEnd = "\r\n";
 
 // ---- Small pieces -------------------------------------------------------
+
+// A word table of tl_defs as views, each length counted once rather than at
+// every use.
+template <std::size_t N> class Words {
+  public:
+    explicit Words(const char *const (&table)[N]) {
+        for (std::size_t i = 0; i < N; ++i)
+            words_[i] = table[i];
+    }
+    std::string_view operator[](int i) const { return words_[i]; }
+
+  private:
+    std::string_view words_[N];
+};
+
+// Made on first use, so that no order of static initialisation matters.
+struct WordViews {
+    Words<TL_SETS> sets{TlSetNames};
+    Words<TL_CURVES> curves{TlCurveNames};
+    Words<TL_DEVICES> devices{TlDeviceNames};
+    Words<4> functions{TlFunctionWords};
+    Words<TL_KAVELIN_BUTTONS> kavelinButtons{TlKavelinButtonNames};
+    Words<TL_BUTTON_SLOTS> buttonSlots{TlButtonSlotNames};
+};
+
+const WordViews &Views() {
+    static const WordViews views;
+    return views;
+}
+
+constexpr std::string_view OnOff(int32_t flag) {
+    return flag != 0 ? "ON" : "OFF";
+}
 
 std::string_view WordOf(const char *const *table, int count, int32_t value) {
     return value >= 0 && value < count ? std::string_view(table[value]) : kUndefined;
@@ -71,15 +111,12 @@ bool ButtonName(const TlConfig &cfg, int32_t source, int32_t index, std::string_
 }
 
 void AddKeyword(TextBuilder &out, std::string_view keyword) {
-    out.Add(keyword);
-    out.Add(" = ");
+    out.Add(keyword, " = ");
 }
 
 // "KEYWORD = word\r\n"
 void AddWordLine(TextBuilder &out, std::string_view keyword, std::string_view word) {
-    AddKeyword(out, keyword);
-    out.Add(word);
-    out.Add(kEnd);
+    out.Add(keyword, " = ", word, kEnd);
 }
 
 void AddQuotedLine(TextBuilder &out, std::string_view keyword, std::string_view text) {
@@ -88,22 +125,9 @@ void AddQuotedLine(TextBuilder &out, std::string_view keyword, std::string_view 
     out.Add(kEnd);
 }
 
-// "{ v0, v1, ... }" with the given number of decimals.
-void AddFloatGroup(TextBuilder &out, const float *values, int count, int decimals) {
-    out.Add("{ ");
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) out.Add(", ");
-        out.AddFixed(values[i], decimals);
-    }
-    out.Add(" }");
-}
-
-// Keywords numbered per game axis: prefix + n + suffix, n = 1..6.
-std::string AxisKeyword(const char *prefix, int axis, const char *suffix) {
-    std::string keyword = prefix;
-    keyword += static_cast<char>('1' + axis);
-    keyword += suffix;
-    return keyword;
+// Keywords numbered per game axis: "prefix n suffix = ", n = 1..6.
+void AddAxisKeyword(TextBuilder &out, std::string_view prefix, int axis, std::string_view suffix) {
+    out.Add(prefix, static_cast<char>('1' + axis), suffix, " = ");
 }
 
 // ---- Value texts ----------------------------------------------------------
@@ -119,19 +143,16 @@ void AddMotionMapValue(TextBuilder &out, const TlMotionMap &map, const TlConfig 
         out.Add(kUndefined);
         return;
     }
-    out.Add("{ ");
-    out.Add(name);
-    out.Add(", ");
-    out.Add(TlFunctionWords[map.function]);
+    out.Add("{ ", name, ", ", Views().functions[map.function]);
     if (map.function != TL_FUNCTION_REPEAT_FEATHERED) {
         out.Add(", ");
-        out.AddFixed(map.percent1, 2);
+        out.AddFixed(map.percent1, kTwoDecimals);
         out.Add(", ");
-        out.AddFixed(map.percent2, 2);
+        out.AddFixed(map.percent2, kTwoDecimals);
     }
     if (map.function == TL_FUNCTION_REPEAT_FEATHERED || map.function == TL_FUNCTION_REPEAT_CONSTANT) {
         out.Add(", ");
-        out.AddFixed(map.rate, 2);
+        out.AddFixed(map.rate, kTwoDecimals);
     }
     out.Add(" }");
 }
@@ -144,41 +165,34 @@ void AddMotionMapLine(TextBuilder &out, std::string_view keyword, const TlMotion
 }
 
 // Button slots know HOLD, SINGLE and REPEAT_CONSTANT; REPEAT_FEATHERED has
-// no slot form and is written UNDEFINED.
-void AddButtonMapLine(TextBuilder &out, std::string_view keyword, const TlButtonMap &map,
-                      const TlConfig &cfg) {
-    AddKeyword(out, keyword);
+// no slot form and is written UNDEFINED. The keyword is written already.
+void AddButtonMapValue(TextBuilder &out, const TlButtonMap &map, const TlConfig &cfg) {
     std::string_view name;
     const bool plain = map.function == TL_FUNCTION_HOLD || map.function == TL_FUNCTION_SINGLE;
     const bool repeat = map.function == TL_FUNCTION_REPEAT_CONSTANT;
     if (!ButtonName(cfg, map.source, map.index, &name) || !(plain || repeat)) {
         out.Add(kUndefined);
     } else {
-        out.Add("{ ");
-        out.Add(name);
-        out.Add(", ");
-        out.Add(TlFunctionWords[map.function]);
+        out.Add("{ ", name, ", ", Views().functions[map.function]);
         if (repeat) {
             out.Add(", ");
-            out.AddFixed(map.rate, 2);
+            out.AddFixed(map.rate, kTwoDecimals);
         }
         out.Add(" }");
     }
-    out.Add(kEnd);
 }
 
 // ---- The general sections ---------------------------------------------------
 
 void AddHeader(TextBuilder &out, std::string_view timeText) {
     out.Add(";\r\n; Kavelin game configuration file\r\n;\r\n; This file created by TlWriteConfigFile on: ");
-    out.Add(timeText);
-    out.Add("\r\n;\r\n\r\n");
+    out.Add(timeText, "\r\n;\r\n\r\n");
 }
 
 void AddVersionPair(TextBuilder &out, std::string_view keyword, int32_t major, int32_t minor) {
     AddKeyword(out, keyword);
     out.AddInt(major);
-    out.Add(".");
+    out.Add('.');
     out.AddInt(minor);
     out.Add(kEnd);
 }
@@ -264,22 +278,16 @@ void AddConfigurationSection(TextBuilder &out, const TlConfig &cfg) {
 }
 
 void AddFilterLine(TextBuilder &out, int set, int32_t flags) {
-    out.Add("HPFM_");
-    AddKeyword(out, TlSetNames[set]);
-    out.Add("{ ");
-    for (int bit = 0; bit < 5; ++bit) {
-        if (bit > 0) out.Add(", ");
-        out.Add(TlOnOff(flags & (1 << bit)));
-    }
+    out.Add("HPFM_", Views().sets[set], " = { ", OnOff(flags & 1));
+    for (int bit = 1; bit < 5; ++bit)
+        out.Add(", ", OnOff(flags & (1 << bit)));
     out.Add(" }\r\n");
     if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER) out.Add(kEnd);
 }
 
 // "\r\n   { NAME, "label", " before each entry's last value.
 void AddButtonEntryStart(TextBuilder &out, int32_t i, std::string_view name, std::string_view label) {
-    out.Add(i > 0 ? ",\r\n   { " : "\r\n   { ");
-    out.Add(name);
-    out.Add(", ");
+    out.Add(i > 0 ? ",\r\n   { " : "\r\n   { ", name, ", ");
     out.AddQuoted(label);
     out.Add(", ");
 }
@@ -313,18 +321,20 @@ void AddButtonTables(TextBuilder &out, const TlConfig &cfg) {
 void AddTuningSection(TextBuilder &out, const TlConfig &cfg) {
     out.Add("[" TL_SECTION_TUNING "]\r\n; Motion Labels\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_POS"),
-                      tl::FieldText(cfg.motionLabelPos[axis]));
-        AddQuotedLine(out, AxisKeyword("MOTION_LABEL_", axis, "_NEG"),
-                      tl::FieldText(cfg.motionLabelNeg[axis]));
+        AddAxisKeyword(out, "MOTION_LABEL_", axis, "_POS");
+        out.AddQuoted(tl::FieldText(cfg.motionLabelPos[axis]));
+        out.Add(kEnd);
+        AddAxisKeyword(out, "MOTION_LABEL_", axis, "_NEG");
+        out.AddQuoted(tl::FieldText(cfg.motionLabelNeg[axis]));
+        out.Add(kEnd);
     }
     out.Add("\r\n; Application Minimum and Maximum values\r\n");
     for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddKeyword(out, AxisKeyword("APP_MIN_", axis, ""));
-        out.AddFixed(cfg.appMin[axis], 2);
+        AddAxisKeyword(out, "APP_MIN_", axis, "");
+        out.AddFixed(cfg.appMin[axis], kTwoDecimals);
         out.Add(kEnd);
-        AddKeyword(out, AxisKeyword("APP_MAX_", axis, ""));
-        out.AddFixed(cfg.appMax[axis], 2);
+        AddAxisKeyword(out, "APP_MAX_", axis, "");
+        out.AddFixed(cfg.appMax[axis], kTwoDecimals);
         out.Add(kEnd);
     }
     out.Add("\r\n; High Pass Filters\r\n"
@@ -351,35 +361,38 @@ void AddAxisMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add(kEnd);
 }
 
-void AddMotionMaps(TextBuilder &out, const TlConfig &cfg, int d) {
-    out.Add("; Motion Mapping\r\n");
+// One copy of the motion maps: positive and negative for each axis.
+void AddMotionMapCopy(TextBuilder &out, const TlConfig &cfg, const TlMotionMap *pos,
+                      std::string_view posSuffix, const TlMotionMap *neg, std::string_view negSuffix) {
     for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_DFLT"), cfg.motionMapPosDflt[d][axis],
-                         cfg);
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_DFLT"), cfg.motionMapNegDflt[d][axis],
-                         cfg);
-    }
-    out.Add(kEnd);
-    for (int axis = 0; axis < TL_AXES; ++axis) {
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_POS_USER"), cfg.motionMapPosUser[d][axis],
-                         cfg);
-        AddMotionMapLine(out, AxisKeyword("MOTION_MAP_", axis, "_NEG_USER"), cfg.motionMapNegUser[d][axis],
-                         cfg);
+        AddAxisKeyword(out, "MOTION_MAP_", axis, posSuffix);
+        AddMotionMapValue(out, pos[axis], cfg);
+        out.Add(kEnd);
+        AddAxisKeyword(out, "MOTION_MAP_", axis, negSuffix);
+        AddMotionMapValue(out, neg[axis], cfg);
+        out.Add(kEnd);
     }
     out.Add(kEnd);
 }
 
+void AddMotionMaps(TextBuilder &out, const TlConfig &cfg, int d) {
+    out.Add("; Motion Mapping\r\n");
+    AddMotionMapCopy(out, cfg, cfg.motionMapPosDflt[d], "_POS_DFLT", cfg.motionMapNegDflt[d], "_NEG_DFLT");
+    AddMotionMapCopy(out, cfg, cfg.motionMapPosUser[d], "_POS_USER", cfg.motionMapNegUser[d], "_NEG_USER");
+}
+
 void AddButtonMaps(TextBuilder &out, const TlConfig &cfg, int d) {
     const int slots = TlButtonSlotCount(d);
-    const char *const *slotNames = d == TL_KAVELIN ? TlKavelinButtonNames : TlButtonSlotNames;
+
     out.Add("; The Button Mappings.\r\n");
     for (int copy = 0; copy < 2; ++copy) {
         const TlButtonMap *maps = copy == 0 ? cfg.buttonDflt[d] : cfg.buttonUser[d];
         for (int slot = 0; slot < slots; ++slot) {
-            std::string keyword = "BUTTON_";
-            keyword += slotNames[slot];
-            keyword += copy == 0 ? "_DFLT" : "_USER";
-            AddButtonMapLine(out, keyword, maps[slot], cfg);
+            const std::string_view name =
+                d == TL_KAVELIN ? Views().kavelinButtons[slot] : Views().buttonSlots[slot];
+            out.Add("BUTTON_", name, copy == 0 ? "_DFLT = " : "_USER = ");
+            AddButtonMapValue(out, maps[slot], cfg);
+            out.Add(kEnd);
         }
         out.Add(kEnd);
     }
@@ -389,14 +402,16 @@ void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Null Regions. { NegMax, NegMin, PosMin, PosMax }\r\n");
     for (int copy = 0; copy < 2; ++copy) {
         const TlNullRegion *regions = copy == 0 ? cfg.nullRegionDflt[d] : cfg.nullRegionUser[d];
-        const char *suffix = copy == 0 ? "_DFLT" : "_USER";
+        const std::string_view suffix = copy == 0 ? "_DFLT" : "_USER";
         for (int r = 0; r < TL_NULL_REGIONS; ++r) {
-            std::string keyword = r < TL_AXES ? AxisKeyword("NULL_REGION_", r, suffix)
-                                              : std::string("NULL_REGION_BUTTON_CURVE") + suffix;
-            AddKeyword(out, keyword);
+            if (r < TL_AXES) {
+                AddAxisKeyword(out, "NULL_REGION_", r, suffix);
+            } else {
+                out.Add("NULL_REGION_BUTTON_CURVE", suffix, " = ");
+            }
             const float values[4] = {regions[r].negMax, regions[r].negMin, regions[r].posMin,
                                      regions[r].posMax};
-            AddFloatGroup(out, values, 4, 2);
+            out.AddFixedGroup(values, 4, kTwoDecimals);
             out.Add(kEnd);
         }
         out.Add(kEnd);
@@ -405,12 +420,11 @@ void AddNullRegions(TextBuilder &out, const TlConfig &cfg, int d) {
 
 void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d) {
     out.Add("; Tuning Scalars\r\nTUNING_SCALARS = ");
-    AddFloatGroup(out, cfg.tuningScalars[d], TL_AXES, 2);
+    out.AddFixedGroup(cfg.tuningScalars[d], TL_AXES, kTwoDecimals);
     out.Add("\r\n\r\n; Sensitivity Values\r\n");
     for (int set = 0; set < TL_SETS; ++set) {
-        out.Add("SENS_");
-        AddKeyword(out, TlSetNames[set]);
-        AddFloatGroup(out, cfg.sensitivity[set][d], TL_SENS_VALUES, 2);
+        out.Add("SENS_", Views().sets[set], " = ");
+        out.AddFixedGroup(cfg.sensitivity[set][d], TL_SENS_VALUES, kTwoDecimals);
         out.Add(kEnd);
         if (set == TL_SET_EXP_DFLT || set == TL_SET_EXP_USER) out.Add(kEnd);
     }
@@ -422,36 +436,32 @@ void AddScalarsAndSensitivity(TextBuilder &out, const TlConfig &cfg, int d) {
 void AddCurves(TextBuilder &out, const TlConfig &cfg, int d) {
     for (int c = 0; c < TL_CURVES; ++c) {
         if (cfg.curveControlValid[d][c] != 1) continue;
-        out.Add(TlCurveNames[c]);
-        out.Add("_CP =\r\n   {");
+        out.Add(Views().curves[c], "_CP =\r\n   {");
         const TlCurveControl &control = cfg.curveControl[d][c];
         for (int row = 0; row < TL_CP_ROWS; ++row) {
             const float values[TL_CP_COLUMNS] = {control.column[0][row], control.column[1][row],
                                                  control.column[2][row], control.column[3][row],
                                                  control.column[4][row]};
             out.Add(row > 0 ? ",\r\n   " : "\r\n   ");
-            AddFloatGroup(out, values, TL_CP_COLUMNS, 6);
+            out.AddFixedGroup(values, TL_CP_COLUMNS, kSixDecimals);
         }
         out.Add("\r\n   }\r\n\r\n");
     }
     for (int c = 0; c < TL_CURVES; ++c) {
         if (cfg.curveGiven[d][c] != 1) continue;
         const TlCurve &curve = cfg.curve[d][c];
-        out.Add(TlCurveNames[c]);
-        out.Add(" =\r\n   {");
+        out.Add(Views().curves[c], " =\r\n   {");
         for (int32_t p = 0, n = Usable(curve.pointCount, curve.points); p < n; ++p) {
             const float values[2] = {curve.points[p].x, curve.points[p].y};
             out.Add(p > 0 ? ",\r\n   " : "\r\n   ");
-            AddFloatGroup(out, values, 2, 6);
+            out.AddFixedGroup(values, 2, kSixDecimals);
         }
         out.Add("\r\n   }\r\n\r\n");
     }
 }
 
 void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d) {
-    out.Add("[");
-    out.Add(TlDeviceNames[d]);
-    out.Add("]\r\n");
+    out.Add("[", Views().devices[d], "]\r\n");
     AddAxisMaps(out, cfg, d);
     AddMotionMaps(out, cfg, d);
     AddButtonMaps(out, cfg, d);
@@ -462,41 +472,16 @@ void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d) {
 
 // ---- The whole text -------------------------------------------------------
 
-// Room for the whole text, so that building it never reallocates: fixed
-// parts, then every list (escaping can double a string) and point list.
-size_t EstimateSize(const TlConfig &cfg) {
-    size_t size = 8192;
-    auto strings = [&size](int32_t count, char *const *items) {
-        for (int32_t i = 0, n = Usable(count, items); i < n; ++i)
-            size += 8 + (items[i] != nullptr ? 2 * std::char_traits<char>::length(items[i]) : 0);
-    };
-    strings(cfg.executableCount, cfg.executables);
-    strings(cfg.copyFileCount, cfg.copyFiles);
-    strings(cfg.instructionCount, cfg.instructions);
-    for (int32_t g = 0, n = Usable(cfg.customCount, cfg.custom); g < n; ++g)
-        strings(cfg.custom[g].count, cfg.custom[g].items);
-    if (cfg.commandLine != nullptr) size += 2 * std::char_traits<char>::length(cfg.commandLine);
-    size += 96 * static_cast<size_t>(Usable(cfg.buttonMaskCount, cfg.buttonMasks));
-    size += 96 * static_cast<size_t>(Usable(cfg.buttonNumberCount, cfg.buttonNumbers));
-    size += 608 * static_cast<size_t>(Usable(cfg.buttonCharacterCount, cfg.buttonCharacters));
-    for (int d = 0; d < TL_DEVICES; ++d) {
-        if (cfg.devicePresent[d] == 0) continue;
-        size += 6144;
-        for (int c = 0; c < TL_CURVES; ++c) {
-            if (cfg.curveControlValid[d][c] == 1) size += 512;
-            if (cfg.curveGiven[d][c] == 1)
-                size +=
-                    64 + 40 * static_cast<size_t>(Usable(cfg.curve[d][c].pointCount, cfg.curve[d][c].points));
-        }
-    }
-    return size;
-}
+// The header's time: the C library's 24-character local time text, without
+// its newline ("Www Mmm dd hh:mm:ss yyyy").
+struct TimeText {
+    char text[64];
+    std::size_t size;
+};
 
-// The C library's 24-character local time text, without its newline.
-std::string LocalTimeText() {
-    static const char *const kDays[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static const char *const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+TimeText LocalTimeText() {
+    static const char kDays[] = "SunMonTueWedThuFriSat";
+    static const char kMonths[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -505,35 +490,96 @@ std::string LocalTimeText() {
     const bool known = localtime_r(&now, &local) != nullptr;
 #endif
     if (!known || local.tm_wday < 0 || local.tm_wday > 6 || local.tm_mon < 0 || local.tm_mon > 11)
-        return "Thu Jan  1 00:00:00 1970";
-    char text[64];
-    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d", kDays[local.tm_wday],
-                  kMonths[local.tm_mon], local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-                  local.tm_year + 1900);
-    return text;
+        return TimeText{"Thu Jan  1 00:00:00 1970", 24};
+    TimeText time{};
+    const int year = local.tm_year < 8100 ? local.tm_year + 1900 : -1;
+    if (local.tm_mday < 1 || local.tm_mday > 31 || local.tm_hour < 0 || local.tm_hour > 23 ||
+        local.tm_min < 0 || local.tm_min > 59 || local.tm_sec < 0 || local.tm_sec > 60 || year < 1000) {
+        const int n = std::snprintf(time.text, sizeof time.text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d",
+                                    kDays + 3 * local.tm_wday, kMonths + 3 * local.tm_mon, local.tm_mday,
+                                    local.tm_hour, local.tm_min, local.tm_sec, local.tm_year + 1900);
+        time.size = n > 0 ? std::min(static_cast<std::size_t>(n), sizeof time.text - 1) : 0;
+        return time;
+    }
+    // The same text as that format, without its cost.
+    char *p = time.text;
+    auto pair = [&p](int value) {
+        std::memcpy(p, tl::kDigitPairs.text + 2 * value, 2);
+        p += 2;
+    };
+    std::memcpy(p, kDays + 3 * local.tm_wday, 3);
+    p[3] = ' ';
+    std::memcpy(p + 4, kMonths + 3 * local.tm_mon, 3);
+    p[7] = ' ';
+    p += 8;
+    pair(local.tm_mday);
+    if (local.tm_mday < 10) p[-2] = ' ';
+    *p++ = ' ';
+    pair(local.tm_hour);
+    *p++ = ':';
+    pair(local.tm_min);
+    *p++ = ':';
+    pair(local.tm_sec);
+    *p++ = ' ';
+    p = tl::PutDecimal(p, static_cast<uint32_t>(year));
+    time.size = static_cast<std::size_t>(p - time.text);
+    return time;
 }
 
-// The whole file text in *text; false when memory ran out.
-bool BuildConfigText(const TlConfig &cfg, std::string *text) {
-    try {
-        TextBuilder out(EstimateSize(cfg));
-        AddHeader(out, LocalTimeText());
-        AddVersionSection(out, cfg);
-        AddIdentificationSection(out, cfg);
-        AddConfigurationSection(out, cfg);
-        AddTuningSection(out, cfg);
-        for (int d = 0; d < TL_DEVICES; ++d) {
-            if (cfg.devicePresent[d] != 0) AddDeviceSection(out, cfg, d);
-        }
-        *text = out.Take();
-        return true;
-    } catch (...) { // std::bad_alloc, std::length_error
-        return false;
+void AddConfigText(TextBuilder &out, const TlConfig &cfg, std::string_view time) {
+    AddHeader(out, time);
+    AddVersionSection(out, cfg);
+    AddIdentificationSection(out, cfg);
+    AddConfigurationSection(out, cfg);
+    AddTuningSection(out, cfg);
+    for (int d = 0; d < TL_DEVICES; ++d) {
+        if (cfg.devicePresent[d] != 0) AddDeviceSection(out, cfg, d);
     }
 }
 
-int WriteAll(FILE *file, const std::string &text) {
-    return std::fwrite(text.data(), 1, text.size(), file) == text.size() ? TL_WRITE_OK : TL_WRITE_FAILED;
+// A whole text in one block of memory. The block takes the size estimated
+// for the text; should the text not fit (or no estimate be given), the pass
+// that fell short has counted the exact length, and a second pass writes
+// into a block of that size. Not built when memory ran out, or when the
+// text did not fit even its own length (the record changed meanwhile).
+class BuiltText {
+  public:
+    template <class AddText> BuiltText(std::size_t estimate, AddText addText) {
+        std::size_t capacity = estimate;
+        for (int pass = 0; pass < 2; ++pass) {
+            block_ = capacity > 0 ? static_cast<char *>(tl::Malloc(capacity)) : nullptr;
+            if (capacity > 0 && block_ == nullptr) return;
+            TextBuilder out(block_, capacity);
+            addText(out);
+            size_ = out.Size();
+            if (out.Complete() && block_ != nullptr) return;
+            std::free(block_);
+            block_ = nullptr;
+            capacity = size_;
+        }
+    }
+    ~BuiltText() { std::free(block_); }
+    BuiltText(const BuiltText &) = delete;
+    BuiltText &operator=(const BuiltText &) = delete;
+
+    bool Built() const { return block_ != nullptr; }
+    const char *Data() const { return block_; }
+    std::size_t Size() const { return size_; }
+
+    int WriteTo(FILE *file) const {
+        return Built() && std::fwrite(block_, 1, size_, file) == size_ ? TL_WRITE_OK : TL_WRITE_FAILED;
+    }
+
+  private:
+    char *block_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+// What AddConfigText writes for cfg, with the time taken once for every pass.
+auto ConfigText(const TlConfig &cfg) {
+    return [&cfg, time = LocalTimeText()](TextBuilder &out) {
+        AddConfigText(out, cfg, std::string_view(time.text, time.size));
+    };
 }
 
 } // namespace
@@ -541,42 +587,31 @@ int WriteAll(FILE *file, const std::string &text) {
 int TlWriteConfigFile(const TlConfig *cfg, const char *path) {
     if (cfg == nullptr) return TL_WRITE_NULL_RECORD;
     if (cfg->versionMajor < 5) return TL_WRITE_OLD_VERSION;
-    std::string text;
-    if (path == nullptr || !BuildConfigText(*cfg, &text)) return TL_WRITE_FAILED;
-    return tl::ReplaceFileBytes(path, text.data(), text.size()) ? TL_WRITE_OK : TL_WRITE_FAILED;
+    if (path == nullptr) return TL_WRITE_FAILED;
+    const BuiltText text(tl::EstimateConfigTextSize(*cfg), ConfigText(*cfg));
+    if (!text.Built()) return TL_WRITE_FAILED;
+    return tl::ReplaceFileBytes(path, text.Data(), text.Size()) ? TL_WRITE_OK : TL_WRITE_FAILED;
 }
 
 int TlWriteConfigStream(const TlConfig *cfg, FILE *file) {
     if (cfg == nullptr) return TL_WRITE_NULL_RECORD;
     if (cfg->versionMajor < 5) return TL_WRITE_OLD_VERSION;
-    std::string text;
-    if (file == nullptr || !BuildConfigText(*cfg, &text)) return TL_WRITE_FAILED;
+    if (file == nullptr) return TL_WRITE_FAILED;
+    const BuiltText text(tl::EstimateConfigTextSize(*cfg), ConfigText(*cfg));
     // Flush so that a failure to store the bytes is reported here, not lost.
-    if (WriteAll(file, text) != TL_WRITE_OK || std::fflush(file) != 0) return TL_WRITE_FAILED;
+    if (text.WriteTo(file) != TL_WRITE_OK || std::fflush(file) != 0) return TL_WRITE_FAILED;
     return TL_WRITE_OK;
 }
 
 int TlWriteQuoted(const char *text, FILE *file) {
     if (file == nullptr) return TL_WRITE_FAILED;
-    try {
-        const std::string_view value = TextOrEmpty(text);
-        TextBuilder out(2 * value.size() + 2);
-        out.AddQuoted(value);
-        return WriteAll(file, out.Text());
-    } catch (...) {
-        return TL_WRITE_FAILED;
-    }
+    const std::string_view value = TextOrEmpty(text);
+    return BuiltText(2 + 2 * value.size(), [value](TextBuilder &out) { out.AddQuoted(value); }).WriteTo(file);
 }
 
 int TlFormatMotionMap(FILE *file, const char *keyword, const TlMotionMap *map, const TlConfig *cfg) {
     if (file == nullptr || keyword == nullptr || map == nullptr || cfg == nullptr) return TL_WRITE_FAILED;
-    try {
-        TextBuilder out(128);
-        AddMotionMapLine(out, keyword, *map, *cfg);
-        return WriteAll(file, out.Text());
-    } catch (...) {
-        return TL_WRITE_FAILED;
-    }
+    return BuiltText(0, [=](TextBuilder &out) { AddMotionMapLine(out, keyword, *map, *cfg); }).WriteTo(file);
 }
 
 const char *TlOnOff(int flag) {

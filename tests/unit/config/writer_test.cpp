@@ -1,7 +1,9 @@
 // The writer beyond the golden files: number texts, records whose members the
-// layout cannot express, and what a write does to the file system.
+// layout cannot express, the size of its block, and what a write does to the
+// file system.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -10,7 +12,9 @@
 #include <vector>
 
 #include "test_support.h"
+#include "tl_alloc.h"
 #include "tl_api.h"
+#include "tl_estimate.h"
 #include "tl_text.h"
 
 #ifndef _WIN32
@@ -39,12 +43,27 @@ TEST(WriterNumbers, FixedTextsMatchPrintf) {
     }
     for (double value : values) {
         for (int decimals : {2, 6}) {
-            tl::TextBuilder out(64);
-            out.AddFixed(value, decimals);
+            char text[64];
+            tl::TextBuilder out(text, sizeof text);
+            if (decimals == 2)
+                out.AddFixed(static_cast<float>(value), tl::kTwoDecimals);
+            else
+                out.AddFixed(static_cast<float>(value), tl::kSixDecimals);
             char expected[512];
             std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
-            ASSERT_EQ(out.Text(), expected) << std::hexfloat << value;
+            ASSERT_EQ(std::string(text, out.Size()), expected) << std::hexfloat << value;
         }
+    }
+}
+
+// Every six-digit fraction, as the integer road writes it.
+TEST(WriterNumbers, SixDigitsOfEveryFraction) {
+    for (uint32_t value = 0; value < 1000000; ++value) {
+        char text[7] = {};
+        tl::PutSixDigits(text, value);
+        char expected[8];
+        std::snprintf(expected, sizeof expected, "%06u", value);
+        ASSERT_STREQ(text, expected);
     }
 }
 
@@ -121,9 +140,106 @@ TEST(WriterValues, InconsistentMembersAreWrittenSafely) {
     r.cfg.executableCount = 0;
 }
 
-// ---- Files -------------------------------------------------------------------
-
 const char kOld[] = "old content\r\n";
+
+// ---- The block ---------------------------------------------------------------
+
+// The widest text for its floats: every text at its capacity and made of
+// characters that double when quoted, the widest words and integers, every
+// map naming a button with three values, every table present, every float
+// the one given.
+void MakeWidest(TlConfig &cfg, float widest) {
+    ASSERT_EQ(TlReadConfigFile(&cfg, kcgtest::DataFile("bench/large.kcg").c_str()), TL_READ_OK);
+    auto fill = [](char *text, size_t size, char c) {
+        std::memset(text, c, size - 1);
+        text[size - 1] = '\0';
+    };
+    fill(cfg.applicationName, sizeof cfg.applicationName, '{');
+    fill(cfg.driverType, sizeof cfg.driverType, '}');
+    for (int a = 0; a < TL_AXES; ++a) {
+        fill(cfg.motionLabelPos[a], TL_LABEL_SIZE, ',');
+        fill(cfg.motionLabelNeg[a], TL_LABEL_SIZE, '"');
+    }
+    const std::string wide(300, '\\');
+    for (int i = 0; i < 3; ++i) {
+        TlAppendString(&cfg.executables, &cfg.executableCount, wide.c_str());
+        TlAppendString(&cfg.copyFiles, &cfg.copyFileCount, wide.c_str());
+        TlAppendString(&cfg.instructions, &cfg.instructionCount, wide.c_str());
+    }
+    cfg.versionMinor = cfg.applicationNumberMajor = cfg.fileRevisionMinor = INT32_MIN;
+    cfg.level = TL_LEVEL_INTERMEDIATE;
+    cfg.platform = TL_PLATFORM_WINDOWS_NT;
+    cfg.showInstructions = -1;
+    std::fill(cfg.appMin, cfg.appMin + TL_AXES, widest);
+    std::fill(cfg.appMax, cfg.appMax + TL_AXES, widest);
+    std::fill(&cfg.tuningScalars[0][0], &cfg.tuningScalars[0][0] + TL_DEVICES * TL_AXES, widest);
+    std::fill(&cfg.sensitivity[0][0][0], &cfg.sensitivity[0][0][0] + TL_SETS * TL_DEVICES * TL_SENS_VALUES,
+              widest);
+    ASSERT_GT(cfg.buttonMaskCount, 0);
+    for (int i = 0; i < cfg.buttonMaskCount; ++i) {
+        fill(cfg.buttonMasks[i].name, TL_BUTTON_NAME_SIZE, 'N');
+        fill(cfg.buttonMasks[i].label, TL_BUTTON_NAME_SIZE, '[');
+        cfg.buttonMasks[i].mask = INT32_MIN;
+    }
+    for (int i = 0; i < cfg.buttonCharacterCount; ++i)
+        fill(cfg.buttonCharacters[i].text, TL_NAME_SIZE, ']');
+    const TlMotionMap motion{TL_SOURCE_MASK, 0, TL_FUNCTION_REPEAT_CONSTANT, widest, widest, widest};
+    const TlButtonMap button{TL_SOURCE_MASK, 0, TL_FUNCTION_REPEAT_CONSTANT, widest};
+    for (int d = 0; d < TL_DEVICES; ++d) {
+        cfg.devicePresent[d] = 1;
+        cfg.samplingFrequency[d] = INT32_MIN;
+        for (TlMotionMap *maps : {cfg.motionMapPosDflt[d], cfg.motionMapNegDflt[d], cfg.motionMapPosUser[d],
+                                  cfg.motionMapNegUser[d]})
+            std::fill(maps, maps + TL_AXES, motion);
+        std::fill(cfg.buttonDflt[d], cfg.buttonDflt[d] + TL_BUTTON_SLOTS, button);
+        std::fill(cfg.buttonUser[d], cfg.buttonUser[d] + TL_BUTTON_SLOTS, button);
+        for (TlNullRegion *regions : {cfg.nullRegionDflt[d], cfg.nullRegionUser[d]})
+            std::fill(regions, regions + TL_NULL_REGIONS, TlNullRegion{widest, widest, widest, widest});
+        for (int c = 0; c < TL_CURVES; ++c) {
+            cfg.curveControlValid[d][c] = 1;
+            std::fill(&cfg.curveControl[d][c].column[0][0], &cfg.curveControl[d][c].column[0][0] + 45,
+                      widest);
+            ASSERT_EQ(cfg.curveGiven[d][c], 1);
+            std::fill(cfg.curve[d][c].points, cfg.curve[d][c].points + cfg.curve[d][c].pointCount,
+                      TlPoint{widest, widest});
+        }
+    }
+}
+
+TEST(WriterSize, EstimateCoversTheWidestRecordBelow1e9) {
+    kcgtest::Record r;
+    MakeWidest(r.cfg, -999999936.0f); // the float below 1e9 with the longest text
+    const std::string text = kcgtest::WrittenText(r.cfg);
+    ASSERT_GT(text.size(), 80000u);
+    EXPECT_GE(tl::EstimateConfigTextSize(r.cfg), text.size());
+    EXPECT_LT(tl::EstimateConfigTextSize(r.cfg), text.size() + text.size() / 8) << "the estimate stays close";
+}
+
+// The block comes from tl::Malloc: refusing it fails the write and leaves the
+// target as it stood. A record whose floats outgrow the estimate takes a
+// second block, of the length the first pass counted.
+TEST(WriterSize, RefusedBlocksFailTheWrite) {
+    kcgtest::Record r;
+    MakeWidest(r.cfg, -FLT_MAX);
+    ASSERT_LT(tl::EstimateConfigTextSize(r.cfg), 3 * kcgtest::WrittenText(r.cfg).size() / 4);
+    TempFolder folder;
+    const std::string path = folder.File("game.kcg");
+    WriteBytes(path, kOld);
+    for (long granted : {0, 1}) {
+        tl::gAllocationsUntilFailure = granted;
+        EXPECT_EQ(TlWriteConfigFile(&r.cfg, path.c_str()), TL_WRITE_FAILED) << granted;
+        tl::gAllocationsUntilFailure = -1;
+        EXPECT_EQ(ReadBytes(path), kOld);
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"game.kcg"});
+    }
+    tl::gAllocationsUntilFailure = 2;
+    EXPECT_EQ(TlWriteConfigFile(&r.cfg, path.c_str()), TL_WRITE_OK);
+    EXPECT_EQ(tl::gAllocationsUntilFailure, 0);
+    tl::gAllocationsUntilFailure = -1;
+    EXPECT_EQ(ReadBytes(path).substr(120), kcgtest::WrittenText(r.cfg).substr(120)); // after the time
+}
+
+// ---- Files -------------------------------------------------------------------
 
 TEST(WriterFiles, RefusalsTouchNothing) {
     Writable r;
