@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string_view>
 #include <system_error>
 
@@ -279,6 +280,14 @@ class TextBuilder {
     char *end_;
     std::size_t missing_ = 0;
 };
+
+/* The C library's 24-character text of a local time, without its newline
+ * ("Www Mmm dd hh:mm:ss yyyy"), as the header of a written file shows it. */
+struct TimeText {
+    char text[64];
+    std::size_t size;
+};
+TimeText FormatTime(const std::tm &local);
 
 } // namespace tl
 

@@ -472,16 +472,8 @@ void AddDeviceSection(TextBuilder &out, const TlConfig &cfg, int d) {
 
 // ---- The whole text -------------------------------------------------------
 
-// The header's time: the C library's 24-character local time text, without
-// its newline ("Www Mmm dd hh:mm:ss yyyy").
-struct TimeText {
-    char text[64];
-    std::size_t size;
-};
-
-TimeText LocalTimeText() {
-    static const char kDays[] = "SunMonTueWedThuFriSat";
-    static const char kMonths[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
+// The header's time: now, as the local time.
+tl::TimeText LocalTimeText() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -489,7 +481,15 @@ TimeText LocalTimeText() {
 #else
     const bool known = localtime_r(&now, &local) != nullptr;
 #endif
-    if (!known || local.tm_wday < 0 || local.tm_wday > 6 || local.tm_mon < 0 || local.tm_mon > 11)
+    return known ? tl::FormatTime(local) : tl::TimeText{"Thu Jan  1 00:00:00 1970", 24};
+}
+
+} // namespace
+
+tl::TimeText tl::FormatTime(const std::tm &local) {
+    static const char kDays[] = "SunMonTueWedThuFriSat";
+    static const char kMonths[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
+    if (local.tm_wday < 0 || local.tm_wday > 6 || local.tm_mon < 0 || local.tm_mon > 11)
         return TimeText{"Thu Jan  1 00:00:00 1970", 24};
     TimeText time{};
     const int year = local.tm_year < 8100 ? local.tm_year + 1900 : -1;
@@ -504,7 +504,7 @@ TimeText LocalTimeText() {
     // The same text as that format, without its cost.
     char *p = time.text;
     auto pair = [&p](int value) {
-        std::memcpy(p, tl::kDigitPairs.text + 2 * value, 2);
+        std::memcpy(p, kDigitPairs.text + 2 * value, 2);
         p += 2;
     };
     std::memcpy(p, kDays + 3 * local.tm_wday, 3);
@@ -525,6 +525,8 @@ TimeText LocalTimeText() {
     time.size = static_cast<std::size_t>(p - time.text);
     return time;
 }
+
+namespace {
 
 void AddConfigText(TextBuilder &out, const TlConfig &cfg, std::string_view time) {
     AddHeader(out, time);

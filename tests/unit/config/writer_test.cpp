@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,40 @@ struct Writable : kcgtest::Record {
         cfg.buttonMasks[1] = TlButtonMask{"JUMP", "Jump", 2};
     }
 };
+
+// The header's time, as the C library's local time text gives it ("%a %b %e
+// %H:%M:%S %Y"), on every weekday and month and at the edges of each field.
+TEST(WriterTime, HeaderTimeIsTheCLibrarysText) {
+    std::vector<std::tm> times;
+    for (int day = 0; day < 7; ++day) {
+        for (int month = 0; month < 12; ++month) {
+            std::tm t{};
+            t.tm_wday = day;
+            t.tm_mon = month;
+            t.tm_mday = 1 + (day * 12 + month) % 31;
+            t.tm_hour = (day * 5 + month) % 24;
+            t.tm_min = (day * 11 + month * 7) % 60;
+            t.tm_sec = (day * 13 + month * 3) % 61;
+            t.tm_year = 126;
+            times.push_back(t);
+        }
+    }
+    std::tm edge{};
+    edge.tm_wday = 6, edge.tm_mon = 11, edge.tm_mday = 31, edge.tm_hour = 23, edge.tm_min = 59,
+    edge.tm_sec = 60;
+    edge.tm_year = 8099; // 9999
+    times.push_back(edge);
+    edge.tm_year = 8100; // 10000, five digits
+    times.push_back(edge);
+    edge.tm_mday = 9, edge.tm_hour = 0, edge.tm_min = 0, edge.tm_sec = 0, edge.tm_year = 70;
+    times.push_back(edge);
+    for (const std::tm &t : times) {
+        char expected[64];
+        const size_t length = std::strftime(expected, sizeof expected, "%a %b %e %H:%M:%S %Y", &t);
+        const tl::TimeText got = tl::FormatTime(t);
+        EXPECT_EQ(std::string(got.text, got.size), std::string(expected, length));
+    }
+}
 
 TEST(WriterValues, MotionMapsThatCannotBeExpressedAreUndefined) {
     Writable r;
