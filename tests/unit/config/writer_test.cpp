@@ -81,8 +81,9 @@ struct Writable : kcgtest::Record {
     }
 };
 
-// The header's time, as the C library's local time text gives it ("%a %b %e
-// %H:%M:%S %Y"), on every weekday and month and at the edges of each field.
+// The header's time, as the C library's local time text gives it (strftime's
+// "%a %b %d %H:%M:%S %Y" with the day's leading zero as a blank), on every
+// weekday and month and at the edges of each field.
 TEST(WriterTime, HeaderTimeIsTheCLibrarysText) {
     std::vector<std::tm> times;
     for (int day = 0; day < 7; ++day) {
@@ -109,7 +110,9 @@ TEST(WriterTime, HeaderTimeIsTheCLibrarysText) {
     times.push_back(edge);
     for (const std::tm &t : times) {
         char expected[64];
-        const size_t length = std::strftime(expected, sizeof expected, "%a %b %e %H:%M:%S %Y", &t);
+        const size_t length = std::strftime(expected, sizeof expected, "%a %b %d %H:%M:%S %Y", &t);
+        if (length == 0) continue; // a time this C library cannot write (a leap second, year 10000)
+        if (expected[8] == '0') expected[8] = ' ';
         const tl::TimeText got = tl::FormatTime(t);
         EXPECT_EQ(std::string(got.text, got.size), std::string(expected, length));
     }
