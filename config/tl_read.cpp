@@ -391,8 +391,28 @@ void readIdentification(TlConfig &cfg, Lookup &look) {
 
 // ---- [CONFIGURATION] --------------------------------------------------------
 
+// The items of one group into a list: an empty list gets an array of their
+// number at once, and each item is attached as soon as it is copied.
 void appendItems(Lookup &look, int group, char ***list, int32_t *count) {
-    for (int k = 0; k < look.items(group); ++k) {
+    const int items = look.items(group);
+    if (*list == nullptr && *count == 0 && items > 0) {
+        auto *array = static_cast<char **>(tl::Malloc(static_cast<size_t>(items) * sizeof(char *)));
+        if (array == nullptr) {
+            look.failMemory();
+            return;
+        }
+        *list = array;
+        for (int k = 0; k < items; ++k) {
+            char *copy = copyString(look.item(group, k));
+            if (copy == nullptr) {
+                look.failMemory();
+                return;
+            }
+            array[(*count)++] = copy;
+        }
+        return;
+    }
+    for (int k = 0; k < items; ++k) {
         if (TlAppendString(list, count, look.item(group, k)) != 0) {
             look.failMemory();
             return;
