@@ -190,13 +190,15 @@ void Diagnostics::Clamped(int group, int item, double from, double to) {
 
 void Diagnostics::Truncated(int group, int item, int length, int kept) {
     if (!active_) return;
-    Guarded([&] {
-        std::string text;
-        TlLintNote note = ItemNote(TL_LINT_TRUNCATED, group, item, &text);
-        note.count = length;
-        note.used = kept;
-        Emit(note);
-    });
+    Guarded([&] { EmitCounted(TL_LINT_TRUNCATED, group, item, length, kept); });
+}
+
+void Diagnostics::EmitCounted(TlLintCheck check, int group, int item, int count, int used) {
+    std::string text;
+    TlLintNote note = ItemNote(check, group, item, &text);
+    note.count = count;
+    note.used = used;
+    Emit(note);
 }
 
 // Items the reader never looked at: a list longer than what is used.
@@ -215,12 +217,7 @@ void Diagnostics::EndValue() {
             }
         }
     }
-    if (firstGroup < 0) return;
-    std::string text;
-    TlLintNote note = ItemNote(TL_LINT_EXTRA_ITEMS, firstGroup, firstItem, &text);
-    note.count = count;
-    note.used = used;
-    Emit(note);
+    if (firstGroup >= 0) EmitCounted(TL_LINT_EXTRA_ITEMS, firstGroup, firstItem, count, used);
 }
 
 void Diagnostics::Finish() {

@@ -62,6 +62,8 @@ class Diagnostics {
     template <typename Work> void Guarded(Work &&work);
     std::string ItemText(int group, int item) const;
     TlLintNote ItemNote(TlLintCheck check, int group, int item, std::string *text) const;
+    /* A note on an item with its count and used numbers. */
+    void EmitCounted(TlLintCheck check, int group, int item, int count, int used);
     void EndValue();
     void CheckRunsOn();
 

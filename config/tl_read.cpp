@@ -53,11 +53,8 @@ class Lookup {
     // keyword.data() is NUL-terminated.
     bool find(std::string_view keyword, const char *section) {
         if (noMemory_) return false;
-        const char *start = sectionStart(section);
-        const char *position = start != nullptr ? map_.Find(start, keyword) : nullptr;
-        tl::Value::Result result = position != nullptr ? value_.Split(position) : tl::Value::kEmpty;
-        if (result == tl::Value::kNoMemory) noMemory_ = true;
-        const bool found = result == tl::Value::kFound;
+        const char *position = entry(keyword, section);
+        const bool found = settle(position != nullptr ? value_.Split(position) : tl::Value::kEmpty);
         if (diagnostics_ != nullptr)
             diagnostics_->Looked(keyword.data(), section, position, found ? &value_ : nullptr);
         return found;
@@ -67,13 +64,11 @@ class Lookup {
     // then walked once into its numbers, without the items' places.
     bool findNumbers(std::string_view keyword, const char *section) {
         if (diagnostics_ != nullptr || noMemory_) return find(keyword, section);
-        const char *start = sectionStart(section);
-        const char *position = start != nullptr ? map_.Find(start, keyword) : nullptr;
+        const char *position = entry(keyword, section);
         if (position == nullptr) return false;
         tl::Value::Result result = value_.SplitNumbers(position);
         if (result == tl::Value::kNotNumbers) result = value_.Split(position);
-        if (result == tl::Value::kNoMemory) noMemory_ = true;
-        return result == tl::Value::kFound;
+        return settle(result);
     }
 
     bool hasSection(const char *section) { return sectionStart(section) != nullptr; }
@@ -155,6 +150,16 @@ class Lookup {
     }
 
   private:
+    // Just after the "=" of keyword's entry in section, or null.
+    const char *entry(std::string_view keyword, const char *section) {
+        const char *start = sectionStart(section);
+        return start != nullptr ? map_.Find(start, keyword) : nullptr;
+    }
+    // Whether a split found the value; running out of memory ends the read.
+    bool settle(tl::Value::Result result) {
+        if (result == tl::Value::kNoMemory) noMemory_ = true;
+        return result == tl::Value::kFound;
+    }
     bool otherNumber(const tl::ItemSpan &span, int group, int position, float *member);
     void touch(int group, int position) const {
         if (diagnostics_ != nullptr) diagnostics_->Touch(group, position);
@@ -391,32 +396,24 @@ void readIdentification(TlConfig &cfg, Lookup &look) {
 
 // ---- [CONFIGURATION] --------------------------------------------------------
 
-// The items of one group into a list: an empty list gets an array of their
-// number at once, and each item is attached as soon as it is copied.
+// The items of one group into an empty list: the array is sized once, and
+// each item is attached as soon as it is copied.
 void appendItems(Lookup &look, int group, char ***list, int32_t *count) {
     const int items = look.items(group);
-    if (*list == nullptr && *count == 0 && items > 0) {
-        auto *array = static_cast<char **>(tl::Malloc(static_cast<size_t>(items) * sizeof(char *)));
-        if (array == nullptr) {
-            look.failMemory();
-            return;
-        }
-        *list = array;
-        for (int k = 0; k < items; ++k) {
-            char *copy = copyString(look.item(group, k));
-            if (copy == nullptr) {
-                look.failMemory();
-                return;
-            }
-            array[(*count)++] = copy;
-        }
+    if (items == 0) return;
+    auto *array = static_cast<char **>(tl::Malloc(static_cast<size_t>(items) * sizeof(char *)));
+    if (array == nullptr) {
+        look.failMemory();
         return;
     }
+    *list = array;
     for (int k = 0; k < items; ++k) {
-        if (TlAppendString(list, count, look.item(group, k)) != 0) {
+        char *copy = copyString(look.item(group, k));
+        if (copy == nullptr) {
             look.failMemory();
             return;
         }
+        array[(*count)++] = copy;
     }
 }
 
