@@ -24,6 +24,7 @@
 #include "tl_diag.h"
 #include "tl_keywords.h"
 #include "tl_lint.h"
+#include "tl_load.h"
 #include "tl_number.h"
 #include "tl_parse.h"
 #include "tl_text_map.h"
@@ -938,41 +939,6 @@ int report(TlReadReport *report, int result, TlEntry missing = TL_ENTRY_NONE) {
     return result;
 }
 
-// Loads the whole of an open file followed by two NUL bytes; *loaded is its
-// length. Every byte is data, 0xFF included. The first block holds any file the editor writes, so
-// that the common load is one allocation, one read of the file and the read
-// that meets its end; asking the stream for its size would cost more calls.
-// Returns null with *result set on failure.
-char *loadFile(FILE *file, size_t *loaded, int *result) {
-    std::setvbuf(file, nullptr, _IONBF, 0); // the bytes go straight into text
-    size_t capacity = 64 * 1024, length = 0;
-    char *text = static_cast<char *>(tl::Malloc(capacity));
-    while (text != nullptr) {
-        length += std::fread(text + length, 1, capacity - 2 - length, file);
-        if (std::ferror(file)) {
-            std::free(text);
-            *result = TL_READ_CANNOT_OPEN;
-            return nullptr;
-        }
-        if (std::feof(file)) break;
-        if (length == capacity - 2) {
-            char *larger =
-                capacity <= SIZE_MAX / 2 ? static_cast<char *>(tl::Realloc(text, capacity * 2)) : nullptr;
-            if (larger == nullptr) std::free(text);
-            text = larger;
-            capacity *= 2;
-        }
-    }
-    if (text == nullptr) {
-        *result = TL_READ_NO_MEMORY;
-        return nullptr;
-    }
-    text[length] = '\0';
-    text[length + 1] = '\0';
-    *loaded = length;
-    return text;
-}
-
 // Reads text (followed by two NUL bytes; length bytes long, 0 when not known)
 // into a fresh *cfg.
 int readBuffer(TlConfig *cfg, const char *text, size_t length, TlReadReport *readReport,
@@ -1021,12 +987,10 @@ int readTextWith(TlConfig *cfg, const char *text, size_t length, TlReadReport *r
 
 int readFileWith(TlConfig *cfg, const char *path, TlReadReport *readReport, const TlLintSink *sink) {
     if (cfg == nullptr) return report(readReport, TL_READ_NULL_RECORD);
-    FILE *file = path != nullptr ? std::fopen(path, "rb") : nullptr;
-    if (file == nullptr) return failBefore(cfg, readReport, TL_READ_CANNOT_OPEN);
+    if (path == nullptr) return failBefore(cfg, readReport, TL_READ_CANNOT_OPEN);
     int result = TL_READ_OK;
     size_t length = 0;
-    char *text = loadFile(file, &length, &result);
-    std::fclose(file);
+    char *text = tl::LoadFile(path, &length, &result);
     if (text == nullptr) return failBefore(cfg, readReport, result);
     result = readLoaded(cfg, text, length, readReport, sink);
     std::free(text);

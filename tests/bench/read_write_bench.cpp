@@ -7,6 +7,9 @@
 // every control table).
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -83,6 +86,35 @@ void BM_Read(benchmark::State &state) {
     SetLabel(state, f);
 }
 
+// The same read from the bytes in memory: the reader's own work without the
+// file's system calls.
+void BM_ReadText(benchmark::State &state) {
+    const Fixture &f = Get(static_cast<int>(state.range(0)));
+    TlConfig cfg;
+    TlInitConfig(&cfg);
+    for (auto _ : state) {
+        if (TlReadConfigText(&cfg, f.bytes.data(), f.bytes.size(), nullptr) != 0)
+            state.SkipWithError("read failed");
+        TlFreeConfig(&cfg);
+    }
+    SetLabel(state, f);
+}
+
+// The system calls any whole-file read makes: open, the read of the bytes,
+// the read that meets the end, close.
+void BM_OpenReadClose(benchmark::State &state) {
+    const Fixture &f = Get(static_cast<int>(state.range(0)));
+    std::vector<char> block(64 * 1024);
+    for (auto _ : state) {
+        const int fd = open(f.path.c_str(), O_RDONLY);
+        ssize_t got = read(fd, block.data(), block.size());
+        got += read(fd, block.data(), block.size());
+        close(fd);
+        benchmark::DoNotOptimize(got);
+    }
+    SetLabel(state, f);
+}
+
 void BM_PlainWrite(benchmark::State &state) {
     const Fixture &f = Get(static_cast<int>(state.range(0)));
     std::string path = f.path + ".plain";
@@ -109,6 +141,8 @@ void BM_Write(benchmark::State &state) {
 
 BENCHMARK(BM_MemchrPass)->Arg(0)->Arg(1);
 BENCHMARK(BM_Read)->Arg(0)->Arg(1);
+BENCHMARK(BM_ReadText)->Arg(0)->Arg(1);
+BENCHMARK(BM_OpenReadClose)->Arg(0)->Arg(1);
 BENCHMARK(BM_PlainWrite)->Arg(0)->Arg(1);
 BENCHMARK(BM_Write)->Arg(0)->Arg(1);
 

@@ -11,6 +11,12 @@
 #include <cstring>
 #include <string>
 
+#ifndef _WIN32
+#include <chrono>
+#include <thread>
+#include <unistd.h>
+#endif
+
 #include "commands.h"
 #include "test_support.h"
 #include "tl_alloc.h"
@@ -174,6 +180,31 @@ TEST(Reader, FileLargerThanTheFirstBlockIsReadWhole) {
     EXPECT_EQ(TlReadConfigText(&fromText.cfg, padded.data(), padded.size(), nullptr), TL_READ_OK);
     EXPECT_TRUE(SameRecord(fromFile.cfg, fromText.cfg));
 }
+
+#ifndef _WIN32
+// A pipe hands its bytes over as they come: a read that returns fewer bytes
+// than asked for is no end of the file there.
+TEST(Reader, PipeIsReadToItsEnd) {
+    const std::string text = kcgtest::ReadBytes(kcgtest::DataFile("golden/full.kcg"));
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    std::thread writer([&] {
+        const size_t half = text.size() / 2;
+        EXPECT_EQ(write(ends[1], text.data(), half), static_cast<ssize_t>(half));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(write(ends[1], text.data() + half, text.size() - half),
+                  static_cast<ssize_t>(text.size() - half));
+        close(ends[1]);
+    });
+    Record fromPipe, fromText;
+    const std::string path = "/dev/fd/" + std::to_string(ends[0]);
+    EXPECT_EQ(TlReadConfigFile(&fromPipe.cfg, path.c_str()), TL_READ_OK);
+    writer.join();
+    close(ends[0]);
+    EXPECT_EQ(TlReadConfigText(&fromText.cfg, text.data(), text.size(), nullptr), TL_READ_OK);
+    EXPECT_TRUE(SameRecord(fromPipe.cfg, fromText.cfg));
+}
+#endif
 
 // Each allocation of a read in turn is refused: the read says so and leaves
 // a fresh record, until the read needs fewer allocations than were granted.
