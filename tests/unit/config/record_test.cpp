@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <iterator>
 #include <string>
 
 #ifndef _WIN32
@@ -180,6 +182,22 @@ TEST(Reader, FileLargerThanTheFirstBlockIsReadWhole) {
     EXPECT_EQ(TlReadConfigText(&fromText.cfg, padded.data(), padded.size(), nullptr), TL_READ_OK);
     EXPECT_TRUE(SameRecord(fromFile.cfg, fromText.cfg));
 }
+
+#ifdef __linux__
+// Every read closes what it opened, also when the read itself fails.
+TEST(Reader, ReadsLeaveNoDescriptorOpen) {
+    auto openDescriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator());
+    };
+    kcgtest::TempFolder folder;
+    const auto before = openDescriptors();
+    Record r;
+    EXPECT_EQ(TlReadConfigFile(&r.cfg, kcgtest::DataFile("golden/full.kcg").c_str()), TL_READ_OK);
+    EXPECT_EQ(TlReadConfigFile(&r.cfg, folder.Path().string().c_str()), TL_READ_CANNOT_OPEN);
+    EXPECT_EQ(openDescriptors(), before);
+}
+#endif
 
 #ifndef _WIN32
 // A pipe hands its bytes over as they come: a read that returns fewer bytes
