@@ -192,9 +192,9 @@ TEST(Reader, ReadsLeaveNoDescriptorOpen) {
     };
     kcgtest::TempFolder folder;
     const auto before = openDescriptors();
-    Record r;
-    EXPECT_EQ(TlReadConfigFile(&r.cfg, kcgtest::DataFile("golden/full.kcg").c_str()), TL_READ_OK);
-    EXPECT_EQ(TlReadConfigFile(&r.cfg, folder.Path().string().c_str()), TL_READ_CANNOT_OPEN);
+    Record full, none;
+    EXPECT_EQ(TlReadConfigFile(&full.cfg, kcgtest::DataFile("golden/full.kcg").c_str()), TL_READ_OK);
+    EXPECT_EQ(TlReadConfigFile(&none.cfg, folder.Path().string().c_str()), TL_READ_CANNOT_OPEN);
     EXPECT_EQ(openDescriptors(), before);
 }
 #endif
