@@ -15,9 +15,6 @@ namespace {
 bool IsSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 int ScanWithStrtof(const char *text, float *value) {
     char *end = nullptr;
@@ -27,34 +24,7 @@ int ScanWithStrtof(const char *text, float *value) {
     return 1;
 }
 
-// Adds the digits from p to *digits; returns where they end. The character
-// at the end of every item is no digit, so the walk needs no bound.
-const char *AddDigits(const char *p, uint32_t *digits) {
-    uint32_t value = *digits;
-    for (; IsDigit(*p); ++p)
-        value = value * 10 + static_cast<uint32_t>(*p - '0');
-    *digits = value;
-    return p;
-}
-
 } // namespace
-
-const char *tl::ReadPlainFloat(const char *begin, float *value) {
-    static const double kScales[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9};
-    const bool negative = *begin == '-';
-    const char *p = begin + (negative ? 1 : 0);
-    uint32_t digits = 0;
-    const char *point = AddDigits(p, &digits);
-    if (point == p || *point == 'x' || *point == 'X') return nullptr;
-    const char *after = point;
-    if (*point == '.') after = AddDigits(point + 1, &digits);
-    const long count = (after - p) - (*point == '.' ? 1 : 0);
-    if (count > 9 || *after == 'e' || *after == 'E' || digits >= (1u << 24)) return nullptr;
-    const long fraction = *point == '.' ? after - point - 1 : 0;
-    const float magnitude = static_cast<float>(static_cast<double>(digits) * kScales[fraction]);
-    *value = negative ? -magnitude : magnitude;
-    return after;
-}
 
 bool tl::ScanPlainFloat(const char *begin, const char *end, float *value) {
     float number = 0.0f;
@@ -68,7 +38,7 @@ bool tl::ScanPlainInt(const char *begin, const char *end, int32_t *value) {
     const bool negative = *begin == '-';
     const char *p = begin + (negative ? 1 : 0);
     uint32_t digits = 0;
-    const char *after = AddDigits(p, &digits);
+    const char *after = tl::AddDigits(p, &digits);
     if (after == p || after > end || after - p > 9) return false;
     *value = negative ? -static_cast<int32_t>(digits) : static_cast<int32_t>(digits);
     return true;
@@ -80,7 +50,7 @@ extern "C" int TlScanFloat(const char *text, float *value) {
         ++p;
     const char *digits = (*p == '-' || *p == '+') ? p + 1 : p;
     // Plain decimal only: hexadecimal, INF and NAN, and '+' take the slow road.
-    bool decimal = *p != '+' && (IsDigit(digits[0]) || (digits[0] == '.' && IsDigit(digits[1]))) &&
+    bool decimal = *p != '+' && (tl::IsDigit(digits[0]) || (digits[0] == '.' && tl::IsDigit(digits[1]))) &&
                    !(digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'));
     if (!decimal) return ScanWithStrtof(text, value);
     float number = 0.0f;
