@@ -11,18 +11,22 @@
 namespace tl {
 namespace {
 
-// Keywords are short and few; a hash of the length and the first and last
-// eight bytes spreads them well and costs the same for any length.
+// Keywords are short and few; a hash of the length and of the first, middle
+// and last eight bytes costs the same for any length. The middle counts:
+// numbered keywords such as MOTION_MAP_1_POS_DFLT and MOTION_MAP_2_POS_DFLT
+// differ only there.
 uint32_t HashOf(const char *p, size_t length) {
-    uint64_t head = 0, tail = 0;
+    uint64_t head = 0, middle = 0, tail = 0;
     if (length >= 8) {
         std::memcpy(&head, p, 8);
+        std::memcpy(&middle, p + (length - 8) / 2, 8);
         std::memcpy(&tail, p + length - 8, 8);
     } else {
         for (size_t i = 0; i < length; ++i)
             head = head << 8 | static_cast<unsigned char>(p[i]);
     }
-    uint64_t mixed = (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^ length;
+    uint64_t mixed = (head * 0x9E3779B97F4A7C15ull) ^ (middle * 0xD6E8FEB86659FD93ull) ^
+                     (tail * 0xC2B2AE3D27D4EB4Full) ^ length;
     return static_cast<uint32_t>(mixed >> 32) ^ static_cast<uint32_t>(mixed);
 }
 
