@@ -10,11 +10,9 @@
 #include <cstring>
 #include <system_error>
 
-namespace {
+#include "tl_chars.h"
 
-bool IsSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
+namespace {
 
 int ScanWithStrtof(const char *text, float *value) {
     char *end = nullptr;
@@ -38,16 +36,14 @@ bool tl::ScanPlainInt(const char *begin, const char *end, int32_t *value) {
     const bool negative = *begin == '-';
     const char *p = begin + (negative ? 1 : 0);
     uint32_t digits = 0;
-    const char *after = tl::AddDigits(p, &digits);
+    const char *after = AddDigits(p, &digits);
     if (after == p || after > end || after - p > 9) return false;
     *value = negative ? -static_cast<int32_t>(digits) : static_cast<int32_t>(digits);
     return true;
 }
 
 extern "C" int TlScanFloat(const char *text, float *value) {
-    const char *p = text;
-    while (IsSpace(*p))
-        ++p;
+    const char *p = tl::SkipSpace(text);
     const char *digits = (*p == '-' || *p == '+') ? p + 1 : p;
     // Plain decimal only: hexadecimal, INF and NAN, and '+' take the slow road.
     bool decimal = *p != '+' && (tl::IsDigit(digits[0]) || (digits[0] == '.' && tl::IsDigit(digits[1]))) &&
